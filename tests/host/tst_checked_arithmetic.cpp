@@ -1,6 +1,5 @@
 #include "host/checked_arithmetic.h"
-#include "host/runtime_error.h"
-#include "u16_text.h"
+#include "test_support.h"
 
 #include <QTest>
 
@@ -46,13 +45,12 @@ private slots:
         QFETCH(double, right);
         QFETCH(double, result);
         QFETCH(int, error);
-        try {
-            const double actual = divide ? CheckedDivide(left, right) : CheckedMultiply(left, right);
-            QCOMPARE(kNoError, error);
-            QCOMPARE(Exact(actual), Exact(result));
-        } catch (const RuntimeError& raised) {
-            QCOMPARE(static_cast<int>(raised.number()), error);
-        }
+        double actual = 0.0;
+        QCOMPARE(RaisedErrorNumber([&] {
+                     actual = divide ? CheckedDivide(left, right) : CheckedMultiply(left, right);
+                 }),
+                 error);
+        QCOMPARE(Exact(actual), Exact(result));
     }
 
     void describesErrorsInChinese()

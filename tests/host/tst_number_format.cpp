@@ -1,6 +1,5 @@
 #include "host/number_format.h"
-#include "host/runtime_error.h"
-#include "u16_text.h"
+#include "test_support.h"
 
 #include <QTest>
 
@@ -8,7 +7,6 @@
 
 using namespace Qt::StringLiterals;
 using vondrel::host::FormatOneDecimal;
-using vondrel::host::RuntimeError;
 
 class NumberFormatTest : public QObject {
     Q_OBJECT
@@ -53,9 +51,10 @@ private slots:
 
     void refusesNonFiniteValues()
     {
-        QVERIFY_THROWS_EXCEPTION(RuntimeError, FormatOneDecimal(std::numeric_limits<double>::infinity()));
-        QVERIFY_THROWS_EXCEPTION(RuntimeError, FormatOneDecimal(-std::numeric_limits<double>::infinity()));
-        QVERIFY_THROWS_EXCEPTION(RuntimeError, FormatOneDecimal(std::numeric_limits<double>::quiet_NaN()));
+        for (const double value : {std::numeric_limits<double>::infinity(),
+                                   -std::numeric_limits<double>::infinity(),
+                                   std::numeric_limits<double>::quiet_NaN()})
+            QCOMPARE(RaisedErrorNumber([&] { FormatOneDecimal(value); }), 6);
     }
 };
 

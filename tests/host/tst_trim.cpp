@@ -1,5 +1,5 @@
 #include "host/trim.h"
-#include "u16_text.h"
+#include "test_support.h"
 
 #include <QTest>
 
