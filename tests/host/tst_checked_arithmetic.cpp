@@ -3,10 +3,8 @@
 
 #include <QTest>
 
-using namespace Qt::StringLiterals;
 using vondrel::host::CheckedDivide;
 using vondrel::host::CheckedMultiply;
-using vondrel::host::RuntimeError;
 
 namespace {
 
@@ -51,12 +49,6 @@ private slots:
                  }),
                  error);
         QCOMPARE(Exact(actual), Exact(result));
-    }
-
-    void describesErrorsInChinese()
-    {
-        QCOMPARE(ToQString(RuntimeError::Overflow().description()), u"溢出"_s);
-        QCOMPARE(ToQString(RuntimeError::DivisionByZero().description()), u"除数为零"_s);
     }
 };
 
