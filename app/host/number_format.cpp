@@ -36,9 +36,10 @@ bool IncrementDigits(std::string& digits)
     return true;
 }
 
-// The exact decimal expansion of |value|: no double needs more than 767
-// significant digits, so std::to_chars with that precision does no rounding.
-Decimal ExactDecimal(double value)
+// The first kSignificantDigits + 1 digits of |value|'s exact decimal
+// expansion, cut off, not rounded: no double needs more than 767 significant
+// digits, so std::to_chars with that precision does no rounding of its own.
+Decimal LeadingDigits(double value)
 {
     constexpr int kExactDigits = 767;
     std::array<char, kExactDigits + 16> buffer{};
@@ -47,16 +48,14 @@ Decimal ExactDecimal(double value)
                                        kExactDigits - 1);
     // The text reads "d.ddd…e±pp".
     const std::string_view text(buffer.data(), static_cast<std::size_t>(written.ptr - buffer.data()));
-    const auto exponentMark = text.find('e');
-    Decimal exact;
-    exact.digits.reserve(kExactDigits);
-    exact.digits += text[0];
-    exact.digits += text.substr(2, exponentMark - 2);
-    const char* exponentText = text.data() + exponentMark + 1;
+    Decimal leading;
+    leading.digits += text[0];
+    leading.digits += text.substr(2, kSignificantDigits);
+    const char* exponentText = text.data() + text.find('e') + 1;
     if (*exponentText == '+')
         ++exponentText;
-    std::from_chars(exponentText, text.data() + text.size(), exact.leadingPower);
-    return exact;
+    std::from_chars(exponentText, text.data() + text.size(), leading.leadingPower);
+    return leading;
 }
 
 // Rounds to the digits before position `keep`, ties away from zero. The
@@ -100,7 +99,7 @@ std::u16string FormatOneDecimal(double value)
     if (!std::isfinite(value))
         throw RuntimeError::Overflow();
 
-    const Decimal rounded = RoundToSignificant(ExactDecimal(value), kSignificantDigits);
+    const Decimal rounded = RoundToSignificant(LeadingDigits(value), kSignificantDigits);
     std::string tenths = ToTenths(rounded);
     const auto firstNonZero = tenths.find_first_not_of('0');
     const bool isZero = firstNonZero == std::string::npos;
