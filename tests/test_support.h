@@ -3,16 +3,12 @@
 // Helpers shared by the suites: bridges from the core's UTF-16 strings and
 // doubles to what Qt Test compares and prints, and the run-time error caught.
 
+#include "app/text_bridge.h"
 #include "host/runtime_error.h"
 
 #include <QString>
 
-#include <string_view>
-
-inline QString ToQString(std::u16string_view text)
-{
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
+using vondrel::ToQString;
 
 // QCOMPARE is fuzzy on doubles; comparing 17 significant digits is exact and
 // tells -0 from 0.

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <functional>
+
+class QAbstractButton;
+
+namespace vondrel::host {
+
+// Runs `handler` on every click of `button`. Handlers arm no error handling
+// of their own: a run-time error that one raises is caught here, reported
+// over the button's window, and the program goes on taking input.
+void ConnectClick(QAbstractButton& button, std::function<void()> handler);
+
+}  // namespace vondrel::host

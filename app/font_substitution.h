@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QStringView>
+
+namespace vondrel {
+
+// The face the windows are designed in. It is a Windows font, so elsewhere
+// it stands for whatever SubstituteSongTi puts in its place.
+inline constexpr QStringView kSongTi = u"宋体";
+
+// Makes 宋体 resolve to a Song (Ming) face for simplified Chinese: Noto Serif
+// CJK SC, else AR PL UMing CN, else any font that writes simplified Chinese.
+// The list of families is looked at only when neither named face is there.
+void SubstituteSongTi();
+
+}  // namespace vondrel

@@ -1,0 +1,14 @@
+#include "app/project_settings.h"
+#include "app/windows.h"
+#include "ui/main/form1.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    vondrel::ApplyProjectSettings();
+    vondrel::Form1 form1;
+    vondrel::host::ShowCentred(form1);
+    return QApplication::exec();
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <Qt>
+
+class QWidget;
+
+namespace vondrel::host {
+
+// The fixed single border of the design, for a window's constructor: a title
+// bar with a close box but no minimize or maximize button. The window's
+// design fixes its size.
+inline constexpr Qt::WindowFlags kFixedSingleBorder = Qt::Window | Qt::CustomizeWindowHint |
+                                                      Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                                      Qt::WindowCloseButtonHint;
+
+// Sizes every label of the window to its caption or picture in the font
+// actually used, keeping its top-left corner.
+void SizeLabelsToContent(QWidget& window);
+
+// Shows the window with its client area centred on the primary screen's
+// available area.
+void ShowCentred(QWidget& window);
+
+// Ends the program at once with exit status 0, whatever windows are open:
+// every running event loop returns, and with it the program's main loop.
+void EndProgram();
+
+}  // namespace vondrel::host

@@ -1,0 +1,45 @@
+#include "ui/main/form1.h"
+
+#include "ui_form1.h"
+
+#include "app/click_dispatch.h"
+#include "app/message_box.h"
+#include "app/text_bridge.h"
+#include "app/windows.h"
+#include "calc/filter_capacitance.h"
+
+namespace vondrel {
+
+Form1::Form1(QWidget* parent)
+    : QWidget(parent, host::kFixedSingleBorder), ui_(std::make_unique<Ui::Form1>())
+{
+    ui_->setupUi(this);
+    host::SizeLabelsToContent(*this);
+    // The tab order is a cycle from Command1; Qt would start it wherever the
+    // chain of children begins, so the window opens with Command1 focused.
+    ui_->Command1->setFocus();
+    host::ConnectClick(*ui_->Command1, [this] { Command1_Click(); });
+    host::ConnectClick(*ui_->Command3, [this] { Command3_Click(); });
+}
+
+Form1::~Form1() = default;
+
+// Calculate
+void Form1::Command1_Click()
+{
+    const QString load = ui_->Text1->text();
+    const QString period = ui_->Text2->text();
+    const CalculationOutcome outcome = CalculateFilterCapacitance(ViewOf(load), ViewOf(period));
+    if (outcome.kind == CalculationOutcome::Kind::IncompleteInput)
+        host::ShowMessage(this, ToQString(kIncompleteInputMessage));
+    else
+        ui_->Text3->setText(ToQString(outcome.resultText));
+}
+
+// Exit
+void Form1::Command3_Click()
+{
+    host::EndProgram();
+}
+
+}  // namespace vondrel
