@@ -104,7 +104,7 @@ private:
             qFatal("Form1 has no %s", qPrintable(name));
         return control;
     }
-    void Type(const QString& box, const QString& text) { Find<QLineEdit>(box)->setText(text); }
+    void Fill(const QString& box, const QString& text) { Find<QLineEdit>(box)->setText(text); }
     QString Result() const { return Find<QLineEdit>(u"Text3"_s)->text(); }
     QStringList PressCalculate()
     {
@@ -324,8 +324,8 @@ void Form1Test::inputBoxesTakeAnyTextRightJustified()
 
 void Form1Test::resultBoxIsReadOnlyButCopyable()
 {
-    Type(u"Text1"_s, u"100"_s);
-    Type(u"Text2"_s, u"0.02"_s);
+    Fill(u"Text1"_s, u"100"_s);
+    Fill(u"Text2"_s, u"0.02"_s);
     QCOMPARE(PressCalculate(), QStringList{});
 
     auto* result = Find<QLineEdit>(u"Text3"_s);
@@ -370,8 +370,8 @@ void Form1Test::calculate()
     QFETCH(QStringList, boxes);
 
     Find<QLineEdit>(u"Text3"_s)->setText(before);
-    Type(u"Text1"_s, load);
-    Type(u"Text2"_s, period);
+    Fill(u"Text1"_s, load);
+    Fill(u"Text2"_s, period);
     QCOMPARE(PressCalculate(), boxes);
     QCOMPARE(Result(), after);
     QCOMPARE(Find<QLineEdit>(u"Text1"_s)->text(), load);
@@ -381,8 +381,8 @@ void Form1Test::calculate()
 void Form1Test::errorsAreReportedAndCalculatorGoesOn()
 {
     const auto calculate = [this](const QString& load, const QString& period) {
-        Type(u"Text1"_s, load);
-        Type(u"Text2"_s, period);
+        Fill(u"Text1"_s, load);
+        Fill(u"Text2"_s, period);
         return PressCalculate();
     };
     QCOMPARE(calculate(u"100"_s, u"0.02"_s), QStringList{});
@@ -402,8 +402,8 @@ void Form1Test::errorsAreReportedAndCalculatorGoesOn()
 
 void Form1Test::incompleteInputKeepsEarlierResult()
 {
-    Type(u"Text1"_s, u"100"_s);
-    Type(u"Text2"_s, u"0.02"_s);
+    Fill(u"Text1"_s, u"100"_s);
+    Fill(u"Text2"_s, u"0.02"_s);
     QCOMPARE(PressCalculate(), QStringList{});
     QCOMPARE(Result(), u"300.0"_s);
 
