@@ -6,9 +6,11 @@ class QAbstractButton;
 
 namespace vondrel::host {
 
-// Runs `handler` on every click of `button`. Handlers arm no error handling
-// of their own: a run-time error that one raises is caught here, reported
-// over the button's window, and the program goes on taking input.
+// Runs `handler` on every click of `button`: by the mouse, by Space, and,
+// as on Windows, by Return or Enter while the button has the focus.
+// Handlers arm no error handling of their own: a run-time error that one
+// raises is caught here, reported over the button's window, and the program
+// goes on taking input.
 void ConnectClick(QAbstractButton& button, std::function<void()> handler);
 
 }  // namespace vondrel::host

@@ -1,11 +1,15 @@
 #include "app/windows.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPointer>
 #include <QScreen>
 #include <QStyle>
 #include <QWidget>
+#include <QWindow>
 
 namespace vondrel::host {
 
@@ -20,6 +24,24 @@ void ShowCentred(QWidget& window)
     const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
     window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(), available));
     window.show();
+}
+
+void ShowModal(QWidget& window)
+{
+    const QPointer<QWidget> wasActive = QApplication::activeWindow();
+    window.setWindowModality(Qt::ApplicationModal);
+    ShowCentred(window);
+    QEventLoop loop;
+    // Hiding, not minimising, is what closes a window.
+    QObject::connect(window.windowHandle(), &QWindow::visibleChanged, &loop, [&loop](bool visible) {
+        if (!visible)
+            loop.quit();
+    });
+    loop.exec(QEventLoop::DialogExec);
+    // Not every window system hands the activation back by itself; without
+    // it, the keyboard would reach no window after the close.
+    if (wasActive)
+        wasActive->activateWindow();
 }
 
 void EndProgram()

@@ -21,6 +21,11 @@ void SizeLabelsToContent(QWidget& window);
 // available area.
 void ShowCentred(QWidget& window);
 
+// Shows the window centred and modal: no other window of the program takes
+// input until it is closed. Returns once it has been closed, with the window
+// that was active before active again.
+void ShowModal(QWidget& window);
+
 // Ends the program at once with exit status 0, whatever windows are open:
 // every running event loop returns, and with it the program's main loop.
 void EndProgram();

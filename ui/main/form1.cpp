@@ -7,6 +7,7 @@
 #include "app/text_bridge.h"
 #include "app/windows.h"
 #include "calc/filter_capacitance.h"
+#include "ui/principle/form2.h"
 
 namespace vondrel {
 
@@ -19,6 +20,7 @@ Form1::Form1(QWidget* parent)
     // chain of children begins, so the window opens with Command1 focused.
     ui_->Command1->setFocus();
     host::ConnectClick(*ui_->Command1, [this] { Command1_Click(); });
+    host::ConnectClick(*ui_->Command2, [this] { Command2_Click(); });
     host::ConnectClick(*ui_->Command3, [this] { Command3_Click(); });
 }
 
@@ -34,6 +36,13 @@ void Form1::Command1_Click()
         host::ShowMessage(this, ToQString(kIncompleteInputMessage));
     else
         ui_->Text3->setText(ToQString(outcome.resultText));
+}
+
+// Principle: a fresh window at every opening, gone once it is closed.
+void Form1::Command2_Click()
+{
+    Form2 form2;
+    host::ShowModal(form2);
 }
 
 // Exit

@@ -22,6 +22,7 @@ public:
 
 private:
     void Command1_Click();
+    void Command2_Click();
     void Command3_Click();
 
     std::unique_ptr<Ui::Form1> ui_;

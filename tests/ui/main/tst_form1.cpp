@@ -85,6 +85,7 @@ private slots:
     void pictures_data();
     void pictures();
     void tabChainStartsOnCalculate();
+    void enterPressesOnlyAFocusedButton();
     void inputBoxesTakeAnyTextRightJustified();
     void resultBoxIsReadOnlyButCopyable();
 
@@ -302,6 +303,21 @@ void Form1Test::tabChainStartsOnCalculate()
     }
     QCOMPARE(visited, (QStringList{u"Command2"_s, u"Command3"_s, u"Text1"_s, u"Text2"_s, u"Text3"_s,
                                    u"Command1"_s}));
+}
+
+void Form1Test::enterPressesOnlyAFocusedButton()
+{
+    Fill(u"Text1"_s, u"100"_s);
+    Fill(u"Text2"_s, u"0.02"_s);
+    auto* load = Find<QLineEdit>(u"Text1"_s);
+    load->setFocus();
+    QCOMPARE(AnswerModalBoxes([load] { QTest::keyClick(load, Qt::Key_Return); }), QStringList{});
+    QVERIFY(Result().isEmpty());
+
+    auto* calculate = Find<QPushButton>(u"Command1"_s);
+    calculate->setFocus();
+    QCOMPARE(AnswerModalBoxes([calculate] { QTest::keyClick(calculate, Qt::Key_Return); }), QStringList{});
+    QCOMPARE(Result(), u"300.0"_s);
 }
 
 void Form1Test::inputBoxesTakeAnyTextRightJustified()

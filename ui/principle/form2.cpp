@@ -1,0 +1,25 @@
+#include "ui/principle/form2.h"
+
+#include "ui_form2.h"
+
+#include "app/click_dispatch.h"
+#include "app/windows.h"
+
+namespace vondrel {
+
+Form2::Form2(QWidget* parent)
+    : QWidget(parent, host::kFixedSingleBorder), ui_(std::make_unique<Ui::Form2>())
+{
+    ui_->setupUi(this);
+    host::ConnectClick(*ui_->Command1, [this] { Command1_Click(); });
+}
+
+Form2::~Form2() = default;
+
+// Exit
+void Form2::Command1_Click()
+{
+    close();
+}
+
+}  // namespace vondrel
