@@ -1,4 +1,5 @@
 #include "modal_boxes.h"
+#include "window_support.h"
 
 #include "app/font_substitution.h"
 #include "app/project_settings.h"
@@ -13,7 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QTest>
 #include <QWindow>
 
@@ -100,10 +100,7 @@ private:
     template <typename T>
     T* Find(const QString& name) const
     {
-        T* control = form_->findChild<T*>(name);
-        if (!control)
-            qFatal("Form1 has no %s", qPrintable(name));
-        return control;
+        return FindControl<T>(*form_, name);
     }
     void Fill(const QString& box, const QString& text) { Find<QLineEdit>(box)->setText(text); }
     QString Result() const { return Find<QLineEdit>(u"Text3"_s)->text(); }
@@ -134,9 +131,7 @@ void Form1Test::startsAloneCentredAndFixed()
     QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
     QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
 
-    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
-    QVERIFY2((form_->geometry().center() - available.center()).manhattanLength() <= 1,
-             "the window is not centred on the available area");
+    QVERIFY(IsCentredOnScreen(*form_));
 
     const QList<QSize> iconSizes = form_->windowIcon().availableSizes();
     QVERIFY(iconSizes.contains(QSize(32, 32)));

@@ -2,6 +2,7 @@
 #include "app/project_settings.h"
 #include "app/windows.h"
 #include "ui/main/form1.h"
+#include "window_support.h"
 
 #include <QAccessible>
 #include <QFontInfo>
@@ -9,7 +10,6 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -23,15 +23,6 @@ using vondrel::Form1;
 
 namespace {
 
-template <typename T>
-T* Find(const QWidget& window, const QString& name)
-{
-    T* control = window.findChild<T*>(name);
-    if (!control)
-        qFatal("%s has no %s", qPrintable(window.objectName()), qPrintable(name));
-    return control;
-}
-
 QWidgetList PrincipleWindows()
 {
     QWidgetList found;
@@ -41,17 +32,11 @@ QWidgetList PrincipleWindows()
     return found;
 }
 
-bool IsCentredOnScreen(const QWidget& window)
-{
-    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
-    return (window.geometry().center() - available.center()).manhattanLength() <= 1;
-}
-
 // Clicks the middle of a control of a window the way the window system
 // delivers a click, so that the modality of other windows applies to it.
 void ClickThroughWindowSystem(QWidget& window, const QWidget& control)
 {
-    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, control.geometry().center() + control.parentWidget()->mapTo(&window, QPoint()));
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, control.mapTo(&window, control.rect().center()));
 }
 
 }  // namespace
@@ -113,7 +98,7 @@ bool Form2Test::WhileOpen(const std::function<void(QWidget&)>& whileOpen)
     });
     watch.start();
     guard.start(10000);
-    Find<QPushButton>(*form1_, u"Command2"_s)->click();
+    FindControl<QPushButton>(*form1_, u"Command2"_s)->click();
     return opened && !timedOut;
 }
 
@@ -138,13 +123,13 @@ void Form2Test::opensAsDesigned()
         for (const int side : {16, 32})
             QCOMPARE(form2.windowIcon().pixmap(side).toImage(), form1_->windowIcon().pixmap(side).toImage());
 
-        auto* exit = Find<QPushButton>(form2, u"Command1"_s);
+        auto* exit = FindControl<QPushButton>(form2, u"Command1"_s);
         QCOMPARE(exit->text(), u"退出"_s);
         QCOMPARE(exit->geometry(), QRect(3480 / 15, 1320 / 15, 975 / 15, 375 / 15));
         QCOMPARE(exit->font().family(), vondrel::kSongTi.toString());
         QCOMPARE(exit->font().pointSizeF(), 9.0);
         QCOMPARE(QFontInfo(exit->font()).family(),
-                 QFontInfo(Find<QPushButton>(*form1_, u"Command1"_s)->font()).family());
+                 QFontInfo(FindControl<QPushButton>(*form1_, u"Command1"_s)->font()).family());
         QCOMPARE(QApplication::focusWidget(), exit);
 
         QWidgetList focusable;
@@ -161,7 +146,7 @@ void Form2Test::pictureFillsTheWindowUnscaled()
     const QImage picture = QImage(u":/principle.jpg"_s).convertToFormat(QImage::Format_RGB32);
     QCOMPARE(picture.size(), QSize(310, 128));
     QVERIFY(WhileOpen([&picture](QWidget& form2) {
-        const QRect button = Find<QPushButton>(form2, u"Command1"_s)->geometry();
+        const QRect button = FindControl<QPushButton>(form2, u"Command1"_s)->geometry();
         const QImage shown = form2.grab().toImage().convertToFormat(QImage::Format_RGB32);
         QCOMPARE(shown.size(), QSize(310, 127));
         int differing = 0;
@@ -177,7 +162,7 @@ void Form2Test::pictureFillsTheWindowUnscaled()
 void Form2Test::pictureReadsOutAsText()
 {
     QVERIFY(WhileOpen([](QWidget& form2) {
-        QAccessibleInterface* picture = QAccessible::queryAccessibleInterface(Find<QLabel>(form2, u"Picture"_s));
+        QAccessibleInterface* picture = QAccessible::queryAccessibleInterface(FindControl<QLabel>(form2, u"Picture"_s));
         QVERIFY(picture);
         QCOMPARE(picture->role(), QAccessible::Graphic);
         QCOMPARE(picture->text(QAccessible::Name), u"3. 滤波电容器容量的求法"_s);
@@ -191,7 +176,7 @@ void Form2Test::closingReturnsToMainWindow_data()
 {
     using Close = std::function<void(QWidget&)>;
     QTest::addColumn<Close>("close");
-    const auto exit = [](QWidget& form2) { return Find<QPushButton>(form2, u"Command1"_s); };
+    const auto exit = [](QWidget& form2) { return FindControl<QPushButton>(form2, u"Command1"_s); };
     QTest::newRow("Exit clicked") << Close([=](QWidget& form2) { QTest::mouseClick(exit(form2), Qt::LeftButton); });
     QTest::newRow("Return on Exit") << Close([=](QWidget& form2) { QTest::keyClick(exit(form2), Qt::Key_Return); });
     QTest::newRow("Enter on Exit") << Close([=](QWidget& form2) { QTest::keyClick(exit(form2), Qt::Key_Enter, Qt::KeypadModifier); });
@@ -224,7 +209,7 @@ void Form2Test::everyOpeningIsFresh()
     form1_->move(30, 40);
     QVERIFY(WhileOpen([&first](QWidget& form2) {
         QVERIFY(IsCentredOnScreen(form2));
-        QCOMPARE(QApplication::focusWidget(), Find<QPushButton>(form2, u"Command1"_s));
+        QCOMPARE(QApplication::focusWidget(), FindControl<QPushButton>(form2, u"Command1"_s));
         QCOMPARE(form2.grab().toImage(), first);
         form2.close();
     }));
@@ -232,18 +217,18 @@ void Form2Test::everyOpeningIsFresh()
 
 void Form2Test::mainWindowTakesNoInputWhileOpen()
 {
-    auto* load = Find<QLineEdit>(*form1_, u"Text1"_s);
-    auto* result = Find<QLineEdit>(*form1_, u"Text3"_s);
+    auto* load = FindControl<QLineEdit>(*form1_, u"Text1"_s);
+    auto* result = FindControl<QLineEdit>(*form1_, u"Text3"_s);
     load->setText(u"100"_s);
-    Find<QLineEdit>(*form1_, u"Text2"_s)->setText(u"0.02"_s);
+    FindControl<QLineEdit>(*form1_, u"Text2"_s)->setText(u"0.02"_s);
     QSignalSpy presses[] = {
-        {Find<QPushButton>(*form1_, u"Command1"_s), &QAbstractButton::clicked},
-        {Find<QPushButton>(*form1_, u"Command2"_s), &QAbstractButton::clicked},
-        {Find<QPushButton>(*form1_, u"Command3"_s), &QAbstractButton::clicked},
+        {FindControl<QPushButton>(*form1_, u"Command1"_s), &QAbstractButton::clicked},
+        {FindControl<QPushButton>(*form1_, u"Command2"_s), &QAbstractButton::clicked},
+        {FindControl<QPushButton>(*form1_, u"Command3"_s), &QAbstractButton::clicked},
     };
     QVERIFY(WhileOpen([&](QWidget& form2) {
         for (const char* button : {"Command1", "Command2", "Command3"})
-            ClickThroughWindowSystem(*form1_, *Find<QPushButton>(*form1_, QString::fromLatin1(button)));
+            ClickThroughWindowSystem(*form1_, *FindControl<QPushButton>(*form1_, QString::fromLatin1(button)));
         ClickThroughWindowSystem(*form1_, *load);
         QTest::keyClick(form1_->windowHandle(), '5');
         QTest::keyClick(form1_->windowHandle(), Qt::Key_Return);
@@ -257,7 +242,7 @@ void Form2Test::mainWindowTakesNoInputWhileOpen()
     QVERIFY(result->text().isEmpty());
 
     // The same click, once the window is closed, does reach the main window.
-    ClickThroughWindowSystem(*form1_, *Find<QPushButton>(*form1_, u"Command1"_s));
+    ClickThroughWindowSystem(*form1_, *FindControl<QPushButton>(*form1_, u"Command1"_s));
     QCOMPARE(result->text(), u"300.0"_s);
 }
 
@@ -265,7 +250,7 @@ void Form2Test::openingsLeaveNoWindowBehind()
 {
     const qsizetype widgetsBefore = QApplication::allWidgets().size();
     for (int opening = 1; opening <= 1000; ++opening) {
-        const bool closed = WhileOpen([](QWidget& form2) { Find<QPushButton>(form2, u"Command1"_s)->click(); });
+        const bool closed = WhileOpen([](QWidget& form2) { FindControl<QPushButton>(form2, u"Command1"_s)->click(); });
         if (!closed)
             QFAIL(qPrintable(u"opening %1 did not open and close"_s.arg(opening)));
     }
