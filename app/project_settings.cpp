@@ -8,6 +8,20 @@
 
 namespace vondrel {
 
+namespace {
+
+// The sizes a title bar and a task switcher draw, at up to twice the
+// density; the desktop's larger sizes come from the installed icon theme.
+QIcon ProgramIcon()
+{
+    QIcon icon;
+    for (const int side : {16, 32, 48, 64})
+        icon.addFile(QStringLiteral(":/icons/%1.png").arg(side), QSize(side, side));
+    return icon;
+}
+
+}  // namespace
+
 void ApplyProjectSettings()
 {
     QCoreApplication::setApplicationName(kProjectTitle.toString());
@@ -16,7 +30,7 @@ void ApplyProjectSettings()
     // The windows are designed as classic Windows dialogs: frames whose line
     // runs through the caption, sunken boxes, raised buttons.
     QApplication::setStyle(QStringLiteral("Windows"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/vondrel.ico")));
+    QApplication::setWindowIcon(ProgramIcon());
     SubstituteSongTi();
 }
 

@@ -84,6 +84,9 @@ private slots:
     void colours();
     void pictures_data();
     void pictures();
+    void controlsReadOutInChinese_data();
+    void controlsReadOutInChinese();
+    void everyControlReadsOutInChinese();
     void tabChainStartsOnCalculate();
     void enterPressesOnlyAFocusedButton();
     void inputBoxesTakeAnyTextRightJustified();
@@ -259,6 +262,58 @@ void Form1Test::pictures_data()
     QTest::newRow("Image2") << QSize(30, 30) << true;
     QTest::newRow("Image3") << QSize(30, 30) << true;
     QTest::newRow("Image4") << QSize(259, 19) << false;
+}
+
+void Form1Test::controlsReadOutInChinese_data()
+{
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("description");
+    const auto row = [](const char* control, QAccessible::Role role, const QString& name,
+                        const QString& description = {}) {
+        QTest::newRow(control) << int(role) << name << description;
+    };
+    using A = QAccessible;
+    row("Frame1", A::Grouping, u"输入"_s);
+    row("Label4", A::StaticText, u"负载"_s);
+    row("Image1", A::Graphic, u"R（负载电阻）"_s);
+    row("Label2", A::StaticText, u"等于"_s);
+    row("Text1", A::EditableText, u"负载 R"_s, u"单位：欧姆（Ω）"_s);
+    row("Label7", A::StaticText, u"欧姆"_s);
+    row("Label5", A::StaticText, u"电源电压周期"_s);
+    row("Image2", A::Graphic, u"T（电源电压周期）"_s);
+    row("Label3", A::StaticText, u"等于"_s);
+    row("Text2", A::EditableText, u"电源电压周期 T"_s, u"单位：秒（S）"_s);
+    row("Label8", A::StaticText, u"秒"_s);
+    row("Frame2", A::Grouping, u"输出"_s);
+    row("Label6", A::StaticText, u"滤波电容"_s);
+    row("Image3", A::Graphic, u"C（滤波电容）"_s);
+    row("Label1", A::StaticText, u"应大于"_s);
+    row("Text3", A::EditableText, u"滤波电容"_s, u"应大于此值，单位：微法（μF）"_s);
+    row("Label9", A::StaticText, u"微法"_s);
+    row("Image4", A::Graphic, u"电容单位换算：1F = 10³mF = 10⁶μF = 10⁹nF = 10¹²pF"_s,
+        u"1 法等于 10 的 3 次方毫法，等于 10 的 6 次方微法，等于 10 的 9 次方纳法，等于 10 的 12 次方皮法"_s);
+    row("Command1", A::Button, u"计算"_s);
+    row("Command2", A::Button, u"计算原理"_s);
+    row("Command3", A::Button, u"退出"_s);
+}
+
+void Form1Test::controlsReadOutInChinese()
+{
+    QFETCH(int, role);
+    QFETCH(QString, name);
+    QFETCH(QString, description);
+
+    QAccessibleInterface* control =
+        QAccessible::queryAccessibleInterface(Find<QWidget>(QString::fromLatin1(QTest::currentDataTag())));
+    QCOMPARE(int(control->role()), role);
+    QCOMPARE(control->text(QAccessible::Name), name);
+    QCOMPARE(control->text(QAccessible::Description), description);
+}
+
+void Form1Test::everyControlReadsOutInChinese()
+{
+    QCOMPARE(ControlsWithoutChineseName(*form_), QStringList());
 }
 
 void Form1Test::pictures()

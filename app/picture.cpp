@@ -1,0 +1,65 @@
+#include "app/picture.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QStyle>
+
+namespace vondrel::host {
+
+namespace {
+
+QString HighResolutionPath(const QString& path)
+{
+    QString highResolution = path;
+    const qsizetype dot = path.lastIndexOf(u'.');
+    return highResolution.insert(dot < 0 ? path.size() : dot, QStringLiteral("@2x"));
+}
+
+}  // namespace
+
+Picture::Picture(QWidget* parent) : QLabel(parent) {}
+
+QString Picture::source() const
+{
+    return source_;
+}
+
+void Picture::setSource(const QString& path)
+{
+    source_ = path;
+    sharp_ = QPixmap();
+    setPixmap(QPixmap(path));
+}
+
+void Picture::paintEvent(QPaintEvent* event)
+{
+    const qreal ratio = devicePixelRatioF();
+    if (ratio <= 1.0 || PixmapForRatio(ratio).isNull()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    style()->drawItemPixmap(&painter, contentsRect(), QStyle::visualAlignment(layoutDirection(), alignment()),
+                            sharp_);
+}
+
+const QPixmap& Picture::PixmapForRatio(qreal ratio)
+{
+    if (!sharp_.isNull() && qFuzzyCompare(sharp_.devicePixelRatio(), ratio))
+        return sharp_;
+    // The reader takes the ratio 2 from the file's name.
+    QImage image(HighResolutionPath(source_));
+    if (!image.isNull() && !qFuzzyCompare(image.devicePixelRatio(), ratio)) {
+        // Resampled once to the screen's own pixels, so that painting copies
+        // it without scaling again.
+        // Palette images are converted first: scaling one smoothly crashes Qt.
+        image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied)
+                    .scaled((QSizeF(pixmap().size()) * ratio).toSize(), Qt::IgnoreAspectRatio,
+                            Qt::SmoothTransformation);
+        image.setDevicePixelRatio(ratio);
+    }
+    sharp_ = QPixmap::fromImage(std::move(image));
+    return sharp_;
+}
+
+}  // namespace vondrel::host
