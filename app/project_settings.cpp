@@ -26,6 +26,8 @@ void ApplyProjectSettings()
 {
     QCoreApplication::setApplicationName(kProjectTitle.toString());
     QCoreApplication::setApplicationVersion(QStringLiteral(VONDREL_VERSION));
+    // Lets the desktop match the windows to the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(VONDREL_APP_ID));
     QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
     // The windows are designed as classic Windows dialogs: frames whose line
     // runs through the caption, sunken boxes, raised buttons.

@@ -1,0 +1,20 @@
+# The Debian package: what `cmake --install` puts under /usr. The libraries
+# come from dpkg-shlibdeps; Qt loads its window-system plugin at run time,
+# which no library link shows, and the windows need a Song face for 宋体.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME vondrel)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR Trelmon)
+set(CPACK_PACKAGE_CONTACT "Trelmon <trelmon@vondrel.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "filter-capacitor calculator for rectifier power supplies")
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+    "Given the load resistance and the period of the supply voltage, Vondrel shows the smallest\n"
+    "smoothing capacitance, C = 3T/(2R), in microfarads. Its interface is in simplified Chinese.")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${VONDREL_HOMEPAGE})
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-noto-cjk | fonts-arphic-uming")
+include(CPack)
