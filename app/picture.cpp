@@ -1,6 +1,6 @@
 #include "app/picture.h"
 
-#include <QImage>
+#include <QImageReader>
 #include <QPainter>
 #include <QStyle>
 
@@ -17,6 +17,16 @@ QString HighResolutionPath(const QString& path)
 
 }  // namespace
 
+QImage ReadPicture(const QString& path)
+{
+    // Qt decodes PNG itself, but a reader left to detect the format loads
+    // every image-format plugin to ask it first; told the format, it loads
+    // none.
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
 Picture::Picture(QWidget* parent) : QLabel(parent) {}
 
 QString Picture::source() const
@@ -28,7 +38,7 @@ void Picture::setSource(const QString& path)
 {
     source_ = path;
     sharp_ = QPixmap();
-    setPixmap(QPixmap(path));
+    setPixmap(QPixmap::fromImage(ReadPicture(path)));
 }
 
 void Picture::paintEvent(QPaintEvent* event)
@@ -48,7 +58,7 @@ const QPixmap& Picture::PixmapForRatio(qreal ratio)
     if (!sharp_.isNull() && qFuzzyCompare(sharp_.devicePixelRatio(), ratio))
         return sharp_;
     // The reader takes the ratio 2 from the file's name.
-    QImage image(HighResolutionPath(source_));
+    QImage image = ReadPicture(HighResolutionPath(source_));
     if (!image.isNull() && !qFuzzyCompare(image.devicePixelRatio(), ratio)) {
         // Resampled once to the screen's own pixels, so that painting copies
         // it without scaling again.

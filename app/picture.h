@@ -1,10 +1,15 @@
 #pragma once
 
+#include <QImage>
 #include <QLabel>
 #include <QPixmap>
 #include <QString>
 
 namespace vondrel::host {
+
+// Reads one of the compiled-in pictures, all of them PNG. A file named
+// "@2x" before the extension comes with the device pixel ratio 2.
+QImage ReadPicture(const QString& path);
 
 // A picture control: shows a compiled-in picture at its design size. On a
 // high-density screen it draws the copy made at twice the resolution, named

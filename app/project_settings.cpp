@@ -1,10 +1,12 @@
 #include "app/project_settings.h"
 
 #include "app/font_substitution.h"
+#include "app/picture.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QLocale>
+#include <QPixmap>
 
 namespace vondrel {
 
@@ -16,7 +18,7 @@ QIcon ProgramIcon()
 {
     QIcon icon;
     for (const int side : {16, 32, 48, 64})
-        icon.addFile(QStringLiteral(":/icons/%1.png").arg(side), QSize(side, side));
+        icon.addPixmap(QPixmap::fromImage(host::ReadPicture(QStringLiteral(":/icons/%1.png").arg(side))));
     return icon;
 }
 
