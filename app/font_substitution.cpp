@@ -11,7 +11,13 @@ namespace vondrel {
 void SubstituteSongTi()
 {
     QStringList standIns{QStringLiteral("Noto Serif CJK SC"), QStringLiteral("AR PL UMing CN")};
-    if (std::none_of(standIns.cbegin(), standIns.cend(), QFontDatabase::hasFamily)) {
+    // One look at the list of families: hasFamily would also ask fontconfig
+    // for the aliases of each name, which costs more than the whole list.
+    const QStringList installed = QFontDatabase::families();
+    const auto isInstalled = [&installed](const QString& family) {
+        return installed.contains(family, Qt::CaseInsensitive);
+    };
+    if (std::none_of(standIns.cbegin(), standIns.cend(), isInstalled)) {
         const QStringList chinese = QFontDatabase::families(QFontDatabase::SimplifiedChinese);
         if (!chinese.isEmpty())
             standIns = QStringList{chinese.constFirst()};

@@ -10,7 +10,7 @@ inline constexpr QStringView kSongTi = u"宋体";
 
 // Makes 宋体 resolve to a Song (Ming) face for simplified Chinese: Noto Serif
 // CJK SC, else AR PL UMing CN, else any font that writes simplified Chinese.
-// The list of families is looked at only when neither named face is there.
+// Fonts are searched by writing system only when neither named face is there.
 void SubstituteSongTi();
 
 }  // namespace vondrel
