@@ -46,10 +46,6 @@ constexpr bool kUnderAddressSanitizer = false;
 constexpr bool kUnderAddressSanitizer = false;
 #endif
 
-const QString kIncompleteBox = u"Vondrel | no icon | 请填写完整的输入数据！ | 确定"_s;
-const QString kDivisionByZeroBox = u"Vondrel | critical | 运行时错误 '11':\n\n除数为零 | 确定"_s;
-const QString kOverflowBox = u"Vondrel | critical | 运行时错误 '6':\n\n溢出 | 确定"_s;
-
 long ResidentBytes()
 {
     std::ifstream statm("/proc/self/statm");
