@@ -12,6 +12,11 @@
 
 #include <functional>
 
+// The boxes of the calculator, as AnswerModalBoxes describes them.
+inline const QString kIncompleteBox = QStringLiteral("Vondrel | no icon | 请填写完整的输入数据！ | 确定");
+inline const QString kDivisionByZeroBox = QStringLiteral("Vondrel | critical | 运行时错误 '11':\n\n除数为零 | 确定");
+inline const QString kOverflowBox = QStringLiteral("Vondrel | critical | 运行时错误 '6':\n\n溢出 | 确定");
+
 inline QString DescribeIcon(QMessageBox::Icon icon)
 {
     switch (icon) {

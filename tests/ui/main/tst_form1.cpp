@@ -33,9 +33,6 @@ QRect Twips(int left, int top, int width, int height)
 
 const QColor kWindowColour(192, 255, 255);
 const QColor kResultColour(255, 224, 192);
-const QString kIncompleteBox = u"Vondrel | no icon | 请填写完整的输入数据！ | 确定"_s;
-const QString kDivisionByZeroBox = u"Vondrel | critical | 运行时错误 '11':\n\n除数为零 | 确定"_s;
-const QString kOverflowBox = u"Vondrel | critical | 运行时错误 '6':\n\n溢出 | 确定"_s;
 
 // Types the text key by key, as a keyboard layout that has these characters
 // would deliver them.
