@@ -3,11 +3,25 @@
 #include "app/project_settings.h"
 #include "app/text_bridge.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace vondrel::host {
 namespace {
+
+// The box as Windows copies it: caption, text and buttons, each closed by a
+// dashed line.
+QString BoxAsText(const QMessageBox& box)
+{
+    const QString line = QStringLiteral("---------------------------\n");
+    QString text = line + box.windowTitle() + u'\n' + line + box.text() + u'\n' + line;
+    for (const QAbstractButton* button : box.buttons())
+        text += button->text() + QStringLiteral("   ");
+    return text + u'\n' + line;
+}
 
 void ShowBox(QWidget* owner, QMessageBox::Icon icon, const QString& text)
 {
@@ -15,6 +29,8 @@ void ShowBox(QWidget* owner, QMessageBox::Icon icon, const QString& text)
     box.setTextFormat(Qt::PlainText);
     // Qt's own caption would be "OK" here: no Qt translation is loaded.
     box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+    // Ctrl+C copies the box, as it does on Windows, where Qt provides it.
+    const QShortcut copy(QKeySequence::Copy, &box, [&box] { QGuiApplication::clipboard()->setText(BoxAsText(box)); });
     box.exec();
 }
 

@@ -82,6 +82,15 @@ expect_message_box() {
     pass "$1"
 }
 
+# Copies the open box with Ctrl+C, as on Windows, and expects its caption,
+# the text given and its one button.
+expect_box_reads() {
+    local line=---------------------------
+    local expected
+    printf -v expected '%s\n%s\n%s\n%s\n%s\n%s\n%s' "$line" Vondrel "$line" "$1" "$line" "确定   " "$line"
+    expect_equal "the box reads: ${1//$'\n'/ }" "$expected" "$(copied_by press_keys ctrl+c)"
+}
+
 # Dismisses the open box with the key and expects the focus back on Form1.
 dismiss_with() {
     press_keys "$1"
@@ -149,6 +158,7 @@ incomplete_input_keeps_the_earlier_result() {
     type_into "$FORM1" "${TEXT2[@]}" '   '
     click_at "$FORM1" "${CALCULATE[@]}"
     expect_message_box "a period of spaces is incomplete input"
+    expect_box_reads "请填写完整的输入数据！"
     local width height
     read -r _ _ width height < <(client_geometry "$BOX")
     expect_pixels "the incomplete-input box shows its text" 'n > 0' "$BOX" 0 0 "$width" "$height" "$INK"
@@ -163,6 +173,7 @@ zero_load_is_reported_and_the_program_goes_on() {
     type_into "$FORM1" "${TEXT1[@]}" 0
     click_at "$FORM1" "${CALCULATE[@]}"
     expect_message_box "a zero load raises the run-time error box"
+    expect_box_reads "运行时错误 '11':"$'\n\n'"除数为零"
     local width height
     read -r _ _ width height < <(client_geometry "$BOX")
     expect_pixels "the run-time error box shows the critical icon" 'n > 100' "$BOX" 0 0 "$width" "$height" "$ICON_RED"

@@ -194,21 +194,30 @@ clipboard_changed() {
     text=$(clipboard_text) && [[ $text != "$CLIPBOARD_MARKER" ]]
 }
 
-# Prints the whole text of the box under the point, selected and copied with
-# the keyboard as a person would. The clipboard holds a marker first, so a
-# copy that never happens is told from one that repeats the last text.
-copy_text_of() {
+# Prints what the command given copies to the clipboard. The clipboard holds
+# a marker first, so a copy that never happens is told from one that repeats
+# the last text.
+copied_by() {
     # This xclip serves the marker until another client takes the clipboard
     # over; if none does, it is ended here.
     printf '%s' "$CLIPBOARD_MARKER" | xclip -selection clipboard -quiet >/dev/null 2>&1 &
     local marker_pid=$!
-    if poll clipboard_holds "$CLIPBOARD_MARKER" && click_at "$1" "$2" "$3" &&
-        press_keys ctrl+a ctrl+c && poll clipboard_changed; then
+    if poll clipboard_holds "$CLIPBOARD_MARKER" && "$@" && poll clipboard_changed; then
         clipboard_text
     else
         kill "$marker_pid" 2>/dev/null
         return 1
     fi
+}
+
+select_all_and_copy() {
+    click_at "$1" "$2" "$3" && press_keys ctrl+a ctrl+c
+}
+
+# Prints the whole text of the box under the point, selected and copied with
+# the keyboard as a person would.
+copy_text_of() {
+    copied_by select_all_and_copy "$1" "$2" "$3"
 }
 
 # --- The screen --------------------------------------------------------------

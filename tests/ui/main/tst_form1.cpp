@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QWindow>
@@ -93,6 +94,7 @@ private slots:
     void calculate();
     void errorsAreReportedAndCalculatorGoesOn();
     void incompleteInputKeepsEarlierResult();
+    void boxCopiesAsOnWindows();
     void exitEndsProgram();
     void closeBoxEndsProgram();
 
@@ -479,6 +481,30 @@ void Form1Test::incompleteInputKeepsEarlierResult()
 
     QCOMPARE(PressCalculate(), QStringList{kIncompleteBox});
     QCOMPARE(Result(), u"300.0"_s);
+}
+
+void Form1Test::boxCopiesAsOnWindows()
+{
+    QGuiApplication::clipboard()->clear();
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            // Through the window, as the window system delivers keys, so that
+            // shortcuts see them.
+            QTest::keyClick(box->windowHandle(), Qt::Key_C, Qt::ControlModifier);
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    watch.start(5);
+    QTest::mouseClick(Find<QPushButton>(u"Command1"_s), Qt::LeftButton);
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             u"---------------------------\n"
+             u"Vondrel\n"
+             u"---------------------------\n"
+             u"请填写完整的输入数据！\n"
+             u"---------------------------\n"
+             u"确定   \n"
+             u"---------------------------\n"_s);
 }
 
 void Form1Test::exitEndsProgram()
