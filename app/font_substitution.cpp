@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QStringList>
+#include <qpa/qplatformfontdatabase.h>
 
 #include <algorithm>
 
@@ -23,6 +24,14 @@ void SubstituteSongTi()
             standIns = QStringList{chinese.constFirst()};
     }
     QFont::insertSubstitutions(kSongTi.toString(), standIns);
+    // 宋体 also becomes another name of the stand-in in the font database,
+    // as the localized name of SimSun is on Windows. A font asked for by a
+    // name the database lacks first costs a search of every installed font
+    // for each script, before the substitution is tried; by an alias it is
+    // found at once. The substitution stays for a database built afresh.
+    const auto present = std::find_if(standIns.cbegin(), standIns.cend(), isInstalled);
+    if (present != standIns.cend())
+        QPlatformFontDatabase::registerAliasToFontFamily(*present, kSongTi.toString());
 }
 
 }  // namespace vondrel

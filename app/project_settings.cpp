@@ -4,6 +4,7 @@
 #include "app/picture.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QIcon>
 #include <QLocale>
 #include <QPixmap>
@@ -36,6 +37,8 @@ void ApplyProjectSettings()
     QApplication::setStyle(QStringLiteral("Windows"));
     QApplication::setWindowIcon(ProgramIcon());
     SubstituteSongTi();
+    // The system font of Chinese (PRC) Windows, which message boxes use.
+    QApplication::setFont(QFont(kSongTi.toString(), 9));
 }
 
 }  // namespace vondrel

@@ -41,6 +41,7 @@ void FontSubstitutionTest::songTiResolves()
 
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    environment.insert(u"QT_LOGGING_RULES"_s, u"qt.text.font.match.debug=true"_s);
     QTemporaryDir scratch;
     QVERIFY(scratch.isValid());
     if (!fontFiles.isEmpty()) {
@@ -71,7 +72,10 @@ void FontSubstitutionTest::songTiResolves()
         QCOMPARE(answer[0], family);
     QCOMPARE(answer[1] == u"chinese", chinese);
     const QString log = QString::fromUtf8(probe.readAllStandardError());
-    QVERIFY2(!log.contains(u"Populating font family aliases"), qPrintable(log));
+    // With a stand-in, 宋体 is found by name, without the search of every
+    // installed font that a name the font database lacks costs.
+    if (chinese)
+        QVERIFY2(!log.contains(u"NO MATCH FOUND"), qPrintable(log));
 }
 
 QTEST_APPLESS_MAIN(FontSubstitutionTest)
