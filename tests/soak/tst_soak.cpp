@@ -4,6 +4,7 @@
 // result, and the process must not keep growing.
 
 #include "modal_boxes.h"
+#include "principle_window.h"
 #include "window_support.h"
 
 #include "app/project_settings.h"
@@ -113,35 +114,6 @@ Press ValuePress(int press)
     return {load, period, {}, QString::number(microfarads, 'f', 1)};
 }
 
-// Presses Principle and, once the window is the active modal window, its
-// Exit button. False if it did not open, or was not closed within 10 s.
-bool OpenAndClosePrinciple(Form1& form1)
-{
-    bool opened = false;
-    QTimer watch;
-    watch.setInterval(0);
-    QObject::connect(&watch, &QTimer::timeout, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isActiveWindow())
-            return;
-        watch.stop();
-        opened = modal->objectName() == u"Form2"_s;
-        FindControl<QPushButton>(*modal, u"Command1"_s)->click();
-    });
-    bool timedOut = false;
-    QTimer guard;
-    guard.setSingleShot(true);
-    QObject::connect(&guard, &QTimer::timeout, [&timedOut] {
-        timedOut = true;
-        if (QWidget* modal = QApplication::activeModalWidget())
-            modal->close();
-    });
-    watch.start();
-    guard.start(10000);
-    QTest::mouseClick(FindControl<QPushButton>(form1, u"Command2"_s), Qt::LeftButton);
-    return opened && !timedOut;
-}
-
 }  // namespace
 
 class SoakTest : public QObject {
@@ -180,7 +152,8 @@ void SoakTest::longSessionStaysCorrectAndDoesNotGrow()
                  outcome.arg(press).arg(expected.boxes.join(u" / "_s), wanted));
 
         if (press % kPressesPerOpening == 0) {
-            if (!OpenAndClosePrinciple(form1))
+            const auto pressExit = [](QWidget& form2) { FindControl<QPushButton>(form2, u"Command1"_s)->click(); };
+            if (!WhilePrincipleOpen(form1, pressExit))
                 QFAIL(qPrintable(u"opening %1 of the principle window did not open and close"_s.arg(openings + 1)));
             ++openings;
         }

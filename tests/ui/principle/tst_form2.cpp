@@ -2,6 +2,7 @@
 #include "app/project_settings.h"
 #include "app/windows.h"
 #include "ui/main/form1.h"
+#include "principle_window.h"
 #include "window_support.h"
 
 #include <QAccessible>
@@ -22,15 +23,6 @@ using namespace Qt::StringLiterals;
 using vondrel::Form1;
 
 namespace {
-
-QWidgetList PrincipleWindows()
-{
-    QWidgetList found;
-    for (QWidget* widget : QApplication::allWidgets())
-        if (widget->objectName() == u"Form2"_s)
-            found << widget;
-    return found;
-}
 
 // Clicks the middle of a control of a window the way the window system
 // delivers a click, so that the modality of other windows applies to it.
@@ -77,29 +69,7 @@ void Form2Test::init()
 
 bool Form2Test::WhileOpen(const std::function<void(QWidget&)>& whileOpen)
 {
-    bool opened = false;
-    QTimer watch;
-    watch.setInterval(0);
-    QObject::connect(&watch, &QTimer::timeout, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isActiveWindow())
-            return;
-        watch.stop();
-        opened = true;
-        whileOpen(*modal);
-    });
-    bool timedOut = false;
-    QTimer guard;
-    guard.setSingleShot(true);
-    QObject::connect(&guard, &QTimer::timeout, [&timedOut] {
-        timedOut = true;
-        for (QWidget* form2 : PrincipleWindows())
-            form2->close();
-    });
-    watch.start();
-    guard.start(10000);
-    FindControl<QPushButton>(*form1_, u"Command2"_s)->click();
-    return opened && !timedOut;
+    return WhilePrincipleOpen(*form1_, whileOpen);
 }
 
 void Form2Test::opensAsDesigned()
