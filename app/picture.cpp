@@ -61,8 +61,8 @@ const QPixmap& Picture::PixmapForRatio(qreal ratio)
     QImage image = ReadPicture(HighResolutionPath(source_));
     if (!image.isNull() && !qFuzzyCompare(image.devicePixelRatio(), ratio)) {
         // Resampled once to the screen's own pixels, so that painting copies
-        // it without scaling again.
-        // Palette images are converted first: scaling one smoothly crashes Qt.
+        // it without scaling again; palette images are converted first, as
+        // scaling one smoothly crashes Qt.
         image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied)
                     .scaled((QSizeF(pixmap().size()) * ratio).toSize(), Qt::IgnoreAspectRatio,
                             Qt::SmoothTransformation);
