@@ -9,8 +9,8 @@ inline constexpr QStringView kProjectTitle = u"Vondrel";
 
 // Applies the project's settings to the running application, once, before
 // the first window is built: its name and version, the Chinese (PRC)
-// locale, the classic Windows look, the icon of every window, and the
-// stand-ins for the design font.
+// locale and Qt's own texts in Chinese, the classic Windows look and
+// colours, the icon of every window, and the design's font.
 void ApplyProjectSettings();
 
 }  // namespace vondrel

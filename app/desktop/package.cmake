@@ -1,6 +1,9 @@
 # The Debian package: what `cmake --install` puts under /usr. The libraries
-# come from dpkg-shlibdeps; Qt loads its window-system plugin at run time,
-# which no library link shows, and the windows need a Song face for 宋体.
+# come from dpkg-shlibdeps, through Qt's public ABI alone, so that one
+# package serves every Debian release with Qt 6.4 or later. Qt loads its
+# window-system plugin and its Chinese translation at run time, which no
+# library link shows. The program brings its own 宋体; a system Song face
+# only draws Chinese that the user types beyond the program's own texts.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME vondrel)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -16,5 +19,6 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${VONDREL_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-noto-cjk | fonts-arphic-uming")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "fonts-noto-cjk | fonts-arphic-uming")
 include(CPack)

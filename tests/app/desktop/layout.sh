@@ -1,11 +1,12 @@
 # The files an installation holds, under its prefix, for the application
 # id given: the program, its menu entry, its listing and the icon theme's
-# images, one per size.
+# images, one per size, and the licence of the program's own font.
 installed_files() {
     local id=$1 size
     echo bin/vondrel
     echo "share/applications/$id.desktop"
     echo "share/metainfo/$id.metainfo.xml"
+    echo share/doc/vondrel/font-licence.txt
     for size in 16 32 48 64 128 256; do
         echo "share/icons/hicolor/${size}x$size/apps/$id.png"
     done
