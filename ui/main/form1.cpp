@@ -38,10 +38,11 @@ void Form1::Command1_Click()
         ui_->Text3->setText(ToQString(outcome.resultText));
 }
 
-// Principle: a fresh window at every opening, gone once it is closed.
+// Principle: a fresh window at every opening, owned by this one so that it
+// stays above it, and gone once it is closed.
 void Form1::Command2_Click()
 {
-    Form2 form2;
+    Form2 form2(this);
     host::ShowModal(form2);
 }
 
