@@ -6,6 +6,7 @@
 
 int main(int argc, char* argv[])
 {
+    vondrel::ChooseWindowSystem();
     QApplication application(argc, argv);
     vondrel::ApplyProjectSettings();
     vondrel::Form1 form1;

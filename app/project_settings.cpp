@@ -65,6 +65,12 @@ void TranslateQt()
 
 }  // namespace
 
+void ChooseWindowSystem()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+}
+
 void ApplyProjectSettings()
 {
     QCoreApplication::setApplicationName(kProjectTitle.toString());

@@ -16,7 +16,8 @@ namespace vondrel::host {
 void SizeLabelsToContent(QWidget& window)
 {
     for (QLabel* label : window.findChildren<QLabel*>())
-        label->adjustSize();
+        label->setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignLeft | Qt::AlignVCenter,
+                                               label->sizeHint(), label->geometry()));
 }
 
 void ShowCentred(QWidget& window)

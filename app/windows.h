@@ -13,8 +13,14 @@ inline constexpr Qt::WindowFlags kFixedSingleBorder = Qt::Window | Qt::Customize
                                                       Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                                       Qt::WindowCloseButtonHint;
 
+// The same border for a window that another owns: a dialog, which every
+// window manager keeps above its owner.
+inline constexpr Qt::WindowFlags kOwnedFixedSingleBorder = (kFixedSingleBorder & ~Qt::WindowType_Mask) | Qt::Dialog;
+
 // Sizes every label of the window to its caption or picture in the font
-// actually used, keeping its top-left corner.
+// actually used, keeping its left edge and its vertical centre: a face
+// taller than the design's grows up and down alike, so that the texts of a
+// row stay in line with the boxes and pictures beside them.
 void SizeLabelsToContent(QWidget& window);
 
 // Shows the window with its client area centred on the primary screen's

@@ -85,3 +85,20 @@ colours_on_screen() {
         'r >= 240 && g >= 240 && b >= 240'
     expect_pixels "Form2's heading is blue" 'n > 0' "$form2" 0 0 "$FORM2_WIDTH" 30 'b >= 160 && r <= 110 && g <= 110'
 }
+
+# GNOME's dark theme, through Qt's GTK platform theme, changes none of the
+# colours, nor those of a message box.
+colours_in_a_dark_desktop_theme() {
+    export QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark
+    colours_on_screen
+    "$SEND_CLOSE_REQUEST" "$(shown_windows "$APP_PID" '^Form2$')" || fail "Form2 closes" "the request was not sent"
+    expect_that "Form2 closes" poll no_shown_window "$APP_PID" '^Form2$'
+    type_into "$FORM1" "${TEXT1[@]}" ''
+    click_at "$FORM1" "${CALCULATE[@]}"
+    expect_message_box "incomplete input opens a box"
+    local width height
+    read -r _ _ width height < <(client_geometry "$BOX")
+    expect_pixels "the box is light" '4 * n >= 3 * width * height' "$BOX" 0 0 "$width" "$height" \
+        'r >= 200 && g >= 200 && b >= 200'
+    expect_pixels "the box's text is black" 'n > 0' "$BOX" 0 0 "$width" "$height" "$INK"
+}

@@ -31,7 +31,7 @@ readonly FORM2_EXIT=(264 100)
 
 # Starts the program and waits for its main window, FORM1.
 start_vondrel() {
-    QT_QPA_PLATFORM=xcb "$VONDREL" >"$SCRATCH/$SCENARIO.log" 2>&1 &
+    "$VONDREL" >"$SCRATCH/$SCENARIO.log" 2>&1 &
     APP_PID=$!
     FORM1=$(wait_for_window "$APP_PID" '^VondrelV1\.0') ||
         fail "the main window shows" "no window captioned VondrelV1.0 within the deadline"
@@ -202,6 +202,9 @@ principle_window_is_modal() {
     expect_equal "the principle window's caption" Form2 "$(xdotool getwindowname "$form2")"
     expect_centred "Form2" "$form2" "$FORM2_WIDTH" "$FORM2_HEIGHT"
     expect_that "Form2 has the focus" poll is_active_window "$form2"
+    local owner
+    owner=$(xprop -id "$form2" WM_TRANSIENT_FOR | sed -n 's/.*window id # //p')
+    expect_equal "Form2 belongs to Form1, which keeps it above" "$FORM1" "$((owner))"
 
     local left top frame_left frame_top frame_width frame_height
     read -r left top _ _ < <(client_geometry "$FORM1")
@@ -228,6 +231,14 @@ principle_window_is_modal() {
     expect_that "Form1 has the focus again" poll is_active_window "$FORM1"
     expect_that "the program still runs" process_running "$APP_PID"
     expect_calculation 1000 0.01 15.0
+}
+
+# On a Wayland desktop the program goes through its X server, silently.
+runs_through_x_on_a_wayland_desktop() {
+    export WAYLAND_DISPLAY=wayland-of-no-one XDG_SESSION_TYPE=wayland
+    start_vondrel
+    expect_centred "Form1" "$FORM1" "$FORM1_WIDTH" "$FORM1_HEIGHT"
+    expect_equal "nothing is printed" "" "$(cat "$SCRATCH/$SCENARIO.log")"
 }
 
 exit_button_ends_the_program() {
@@ -275,8 +286,9 @@ give_keys_to '０１２３４５６７８９．' || fail "the full-width digits 
 passed=0 failed=0
 for scenario in starts_alone_centred_with_calculate_focused calculates \
     incomplete_input_keeps_the_earlier_result zero_load_is_reported_and_the_program_goes_on \
-    full_width_digits_are_read principle_window_is_modal exit_button_ends_the_program \
-    close_box_ends_the_program colours_on_screen; do
+    full_width_digits_are_read principle_window_is_modal runs_through_x_on_a_wayland_desktop \
+    exit_button_ends_the_program close_box_ends_the_program colours_on_screen \
+    colours_in_a_dark_desktop_theme; do
     run_scenario "$scenario"
 done
 echo "scenarios: $passed passed, $failed failed"

@@ -36,7 +36,7 @@ start_x_session() {
     # one, and the sanitized build finds memory of that search leaked.
     mkdir -m 700 "$SCRATCH/runtime" "$SCRATCH/config"
     export XDG_RUNTIME_DIR="$SCRATCH/runtime" XDG_CONFIG_HOME="$SCRATCH/config"
-    unset QT_IM_MODULE XMODIFIERS QT_QPA_PLATFORMTHEME WAYLAND_DISPLAY
+    unset QT_IM_MODULE XMODIFIERS QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME WAYLAND_DISPLAY XDG_SESSION_TYPE GTK_THEME
     export DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent
 
     local display_file="$SCRATCH/display" fd

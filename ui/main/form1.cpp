@@ -5,6 +5,7 @@
 #include "app/click_dispatch.h"
 #include "app/message_box.h"
 #include "app/text_bridge.h"
+#include "app/text_box.h"
 #include "app/windows.h"
 #include "calc/filter_capacitance.h"
 #include "ui/principle/form2.h"
@@ -35,7 +36,7 @@ void Form1::Command1_Click()
     if (outcome.kind == CalculationOutcome::Kind::IncompleteInput)
         host::ShowMessage(this, ToQString(kIncompleteInputMessage));
     else
-        ui_->Text3->setText(ToQString(outcome.resultText));
+        host::ReplaceText(*ui_->Text3, ToQString(outcome.resultText));
 }
 
 // Principle: a fresh window at every opening, owned by this one so that it

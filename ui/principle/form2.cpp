@@ -8,7 +8,7 @@
 namespace vondrel {
 
 Form2::Form2(QWidget* parent)
-    : QWidget(parent, host::kFixedSingleBorder), ui_(std::make_unique<Ui::Form2>())
+    : QWidget(parent, host::kOwnedFixedSingleBorder), ui_(std::make_unique<Ui::Form2>())
 {
     ui_->setupUi(this);
     host::ConnectClick(*ui_->Command1, [this] { Command1_Click(); });

@@ -12,7 +12,7 @@ namespace vondrel {
 
 // The principle window: the rule behind the calculation, as a picture, and
 // a button that closes the window. Its design is form2.ui; this class adds
-// the border and wires the button.
+// the border and wires the button. The window that opens it owns it.
 class Form2 : public QWidget {
     Q_OBJECT
 

@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -89,10 +90,13 @@ private slots:
     void enterPressesOnlyAFocusedButton();
     void inputBoxesTakeAnyTextRightJustified();
     void resultBoxIsReadOnlyButCopyable();
+    void resultBoxShowsItsCaret();
+    void menusOfTheBoxesAreChinese();
 
     void calculate_data();
     void calculate();
     void errorsAreReportedAndCalculatorGoesOn();
+    void longResultShowsFromItsStart();
     void incompleteInputKeepsEarlierResult();
     void boxCopiesAsOnWindows();
     void exitEndsProgram();
@@ -216,9 +220,10 @@ void Form1Test::controls()
     QVERIFY2(!shown.contains(u'&'), "a caption carries an access key");
 
     if (kind == u"label") {
-        // Labels keep their place and size themselves to the caption in
-        // the font actually used, so none is clipped.
-        QCOMPARE(control->pos(), place.topLeft());
+        // Labels size themselves to the caption in the font actually used,
+        // so none is clipped, keeping their left edge and vertical centre.
+        QCOMPARE(control->x(), place.x());
+        QVERIFY(qAbs(2 * control->y() + control->height() - 2 * place.y() - place.height()) <= 1);
         const QFontMetrics metrics(control->font());
         QVERIFY(control->width() >= metrics.horizontalAdvance(caption));
         QVERIFY(control->height() >= metrics.height());
@@ -405,6 +410,36 @@ void Form1Test::resultBoxIsReadOnlyButCopyable()
     QCOMPARE(QGuiApplication::clipboard()->text(), u"300.0"_s);
 }
 
+void Form1Test::resultBoxShowsItsCaret()
+{
+    auto* result = Find<QLineEdit>(u"Text3"_s);
+    result->setText(u"300.0"_s);
+    const auto shownWithFocus = [result](bool readOnly) {
+        result->clearFocus();
+        result->setReadOnly(readOnly);
+        result->setFocus();
+        result->setCursorPosition(3);
+        return result->grab().toImage();
+    };
+    // Read-only, the box draws its caret as it does when editable.
+    const QImage editable = shownWithFocus(false);
+    QCOMPARE(shownWithFocus(true), editable);
+    result->clearFocus();
+    QVERIFY(result->grab().toImage() != editable);
+}
+
+void Form1Test::menusOfTheBoxesAreChinese()
+{
+    for (const QString& name : {u"Text1"_s, u"Text3"_s}) {
+        const std::unique_ptr<QMenu> menu(Find<QLineEdit>(name)->createStandardContextMenu());
+        for (const QAction* action : menu->actions())
+            QVERIFY2(action->isSeparator() || std::any_of(action->text().cbegin(), action->text().cend(), [](QChar c) {
+                         return c.script() == QChar::Script_Han;
+                     }),
+                     qPrintable(action->text()));
+    }
+}
+
 void Form1Test::calculate_data()
 {
     QTest::addColumn<QString>("load");
@@ -463,6 +498,18 @@ void Form1Test::errorsAreReportedAndCalculatorGoesOn()
     QCOMPARE(Result(), u"15.0"_s);
     QCOMPARE(calculate(u"1000"_s, u"0.01"_s), QStringList{});
     QCOMPARE(Result(), u"15.0"_s);
+}
+
+void Form1Test::longResultShowsFromItsStart()
+{
+    Fill(u"Text1"_s, u"1e-3"_s);
+    Fill(u"Text2"_s, u"1e3"_s);
+    QCOMPARE(PressCalculate(), QStringList{});
+    auto* result = Find<QLineEdit>(u"Text3"_s);
+    QCOMPARE(result->text(), u"1500000000000.0"_s);
+    QVERIFY(result->fontMetrics().horizontalAdvance(result->text()) > result->width());
+    QCOMPARE(result->cursorPosition(), 0);
+    QVERIFY(result->inputMethodQuery(Qt::ImCursorRectangle).toRect().left() < 5);
 }
 
 void Form1Test::incompleteInputKeepsEarlierResult()

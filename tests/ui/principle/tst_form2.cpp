@@ -88,7 +88,7 @@ void Form2Test::opensAsDesigned()
         QVERIFY(IsCentredOnScreen(form2));
 
         const Qt::WindowFlags flags = form2.windowFlags();
-        QCOMPARE(flags & Qt::WindowType_Mask, Qt::Window);
+        QCOMPARE(flags & Qt::WindowType_Mask, Qt::Dialog);
         QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
         QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
         QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
