@@ -2,6 +2,7 @@
 
 #include "app/picture.h"
 #include "app/song_face.h"
+#include "app/windows.h"
 
 #include <QApplication>
 #include <QFont>
@@ -84,6 +85,7 @@ void ApplyProjectSettings()
     QApplication::setStyle(QStringLiteral("Windows"));
     QApplication::setPalette(ClassicPalette());
     QApplication::setWindowIcon(ProgramIcon());
+    host::KeepWindowsAtTheirSize();
     AddSongTi();
     // The system font of Chinese (PRC) Windows, which message boxes use.
     QFont font(kSongTi.toString(), 9);

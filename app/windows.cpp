@@ -45,6 +45,31 @@ void ShowModal(QWidget& window)
         wasActive->activateWindow();
 }
 
+namespace {
+
+// Takes a maximized or full-screen window back to its normal state.
+class KeepsNormalSize final : public QObject {
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        constexpr Qt::WindowStates kResized = Qt::WindowMaximized | Qt::WindowFullScreen;
+        auto* window = qobject_cast<QWidget*>(watched);
+        if (event->type() == QEvent::WindowStateChange && window && window->isWindow() &&
+            (window->windowState() & kResized))
+            window->setWindowState(window->windowState() & ~kResized);
+        return false;
+    }
+};
+
+}  // namespace
+
+void KeepWindowsAtTheirSize()
+{
+    qApp->installEventFilter(new KeepsNormalSize(qApp));
+}
+
 void EndProgram()
 {
     QCoreApplication::exit(0);

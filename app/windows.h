@@ -32,6 +32,12 @@ void ShowCentred(QWidget& window);
 // that was active before active again.
 void ShowModal(QWidget& window);
 
+// Keeps every window of the program at its fixed size from then on: one
+// that is maximized or made full screen goes back to its normal state. On
+// Wayland, the decoration that Qt draws itself offers to maximize even a
+// window of fixed size. Call it once, at start-up.
+void KeepWindowsAtTheirSize();
+
 // Ends the program at once with exit status 0, whatever windows are open:
 // every running event loop returns, and with it the program's main loop.
 void EndProgram();

@@ -78,6 +78,7 @@ private slots:
     void cleanup() { form_.reset(); }
 
     void startsAloneCentredAndFixed();
+    void staysAtItsSizeWhenMaximized();
     void controls_data();
     void controls();
     void colours();
@@ -150,6 +151,14 @@ void Form1Test::startsAloneCentredAndFixed()
     QCOMPARE(visibleWindows, QWidgetList{form_.get()});
     for (const QString& box : {u"Text1"_s, u"Text2"_s, u"Text3"_s})
         QVERIFY(Find<QLineEdit>(box)->text().isEmpty());
+}
+
+void Form1Test::staysAtItsSizeWhenMaximized()
+{
+    // As the decoration that Qt draws itself on Wayland maximizes.
+    form_->windowHandle()->setWindowStates(Qt::WindowMaximized);
+    QTRY_COMPARE(form_->windowHandle()->windowStates(), Qt::WindowNoState);
+    QTRY_COMPARE(form_->size(), QSize(456, 173));
 }
 
 void Form1Test::controls_data()
