@@ -44,6 +44,15 @@ void ShowModal(QWidget& window)
         wasActive->activateWindow();
 }
 
+bool IsBlockedByModalWindow(const QWidget& widget)
+{
+    const QWidget* modal = QApplication::activeModalWidget();
+    for (const QWidget* owner = &widget; modal && owner; owner = owner->parentWidget())
+        if (owner == modal)
+            return false;
+    return modal != nullptr;
+}
+
 void EndProgram()
 {
     QCoreApplication::exit(0);

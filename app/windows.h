@@ -26,6 +26,12 @@ void ShowCentred(QWidget& window);
 // that was active before active again.
 void ShowModal(QWidget& window);
 
+// Whether a modal window keeps the widget's window from input: one is open,
+// and it is neither that window nor one that owns it. Qt blocks the mouse
+// and the keyboard by this rule, but not the clicks and edits that assistive
+// technology asks for; the program checks those against it.
+bool IsBlockedByModalWindow(const QWidget& widget);
+
 // Ends the program at once with exit status 0, whatever windows are open:
 // every running event loop returns, and with it the program's main loop.
 void EndProgram();
