@@ -1,5 +1,6 @@
 #include "app/project_settings.h"
 
+#include "app/accessible_interfaces.h"
 #include "app/font_substitution.h"
 #include "app/picture.h"
 
@@ -39,6 +40,7 @@ void ApplyProjectSettings()
     SubstituteSongTi();
     // The system font of Chinese (PRC) Windows, which message boxes use.
     QApplication::setFont(QFont(kSongTi.toString(), 9));
+    host::InstallAccessibleInterfaces();
 }
 
 }  // namespace vondrel
