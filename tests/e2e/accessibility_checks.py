@@ -74,7 +74,8 @@ def press(button):
 
 def answers_at_every_offset(box):
     text, full = box.queryText(), text_of(box)
-    for offset in range(len(full) + 1):
+    for offset in range(-1, len(full) + 2):  # and one past either end
+        inside = 0 <= offset < len(full)
         for boundary in BOUNDARIES:
             try:
                 part, start, end = text.getTextAtOffset(offset, boundary)
@@ -82,10 +83,9 @@ def answers_at_every_offset(box):
                 text.getTextAfterOffset(offset, boundary)
             except Exception as error:
                 return f"no answer at offset {offset}, boundary {boundary}: {error}"
-            at_end = offset == len(full) and part == ""
-            if not at_end and not (start <= offset <= end and part == full[start:end]):
+            if (part and part != full[start:end]) or (inside and not start <= offset < end):
                 return f"'{part}' ({start}, {end}) at offset {offset}, boundary {boundary}"
-        if offset < len(full):
+        if inside:
             _, start, end = text.getAttributeRun(offset, True)
             if not start <= offset < end:
                 return f"attribute run ({start}, {end}) at offset {offset}"
