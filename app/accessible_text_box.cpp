@@ -117,7 +117,9 @@ void AccessibleTextBox::setCursorPosition(int position)
 
 QString AccessibleTextBox::text(int startOffset, int endOffset) const
 {
-    return startOffset < 0 || endOffset < startOffset ? QString() : box().text().mid(startOffset, endOffset - startOffset);
+    if (startOffset < 0 || endOffset < startOffset)
+        return {};
+    return box().text().mid(startOffset, endOffset - startOffset);
 }
 
 QString AccessibleTextBox::textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,

@@ -57,6 +57,10 @@ def windows(app, name):
     return [window for window in app if window and window.name == name]
 
 
+def role_of(accessible):
+    return accessible and accessible.getRoleName()
+
+
 def text_of(box):
     return box.queryText().getText(0, -1)
 
@@ -97,7 +101,7 @@ def main():
     app = eventually(lambda: next((a for a in desktop if a and a.name == "Vondrel"), None))
     expect("the program is on the accessibility bus", app)
     form1 = eventually(lambda: next(iter(windows(app, "VondrelV1.0    -    [编程: Trelmon]")), None))
-    expect("the main window is a frame", form1 and form1.getRoleName() == "frame", form1 and form1.getRoleName())
+    expect("the main window is a frame", role_of(form1) == "frame", role_of(form1))
     load, period, result = (control(form1, "text", name) for name in ("负载 R", "电源电压周期 T", "滤波电容"))
     calculate, principle, end = (control(form1, "push button", name) for name in ("计算", "计算原理", "退出"))
 
@@ -128,7 +132,7 @@ def main():
 
     press(principle)
     form2 = eventually(lambda: next(iter(windows(app, "Form2")), None))
-    expect("the principle window is a dialog", form2 and form2.getRoleName() == "dialog", form2 and form2.getRoleName())
+    expect("the principle window is a dialog", role_of(form2) == "dialog", role_of(form2))
     expect("the principle window reads its rule", "C ≥ (3~5)T / (2R)" in form2.description, form2.description)
     edit(load, "1000")
     press(calculate)
@@ -142,7 +146,7 @@ def main():
     edit(period, "")
     press(calculate)
     box = eventually(lambda: next(iter(windows(app, "Vondrel")), None))
-    expect("incomplete input opens an alert", box and box.getRoleName() == "alert", box and box.getRoleName())
+    expect("incomplete input opens an alert", role_of(box) == "alert", role_of(box))
     edit(period, "0.02")
     press(calculate)
     time.sleep(1)
