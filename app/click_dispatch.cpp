@@ -1,6 +1,7 @@
 #include "app/click_dispatch.h"
 
 #include "app/message_box.h"
+#include "app/windows.h"
 #include "host/runtime_error.h"
 
 #include <QAbstractButton>
@@ -44,6 +45,10 @@ void ConnectClick(QAbstractButton& button, std::function<void()> handler)
     new EnterClicksFocusedButton(button);  // owned by the button
     QObject::connect(&button, &QAbstractButton::clicked, &button,
                      [&button, handler = std::move(handler)] {
+                         // Assistive technology presses buttons through no
+                         // window, so a modal window does not stop it.
+                         if (IsBlockedByModalWindow(button))
+                             return;
                          try {
                              handler();
                          } catch (const RuntimeError& error) {

@@ -1,5 +1,6 @@
 #include "app/project_settings.h"
 
+#include "app/accessible_interfaces.h"
 #include "app/picture.h"
 #include "app/song_face.h"
 #include "app/windows.h"
@@ -91,6 +92,7 @@ void ApplyProjectSettings()
     QFont font(kSongTi.toString(), 9);
     font.setStyleHint(QFont::Serif);
     QApplication::setFont(font);
+    host::InstallAccessibleInterfaces();
 }
 
 }  // namespace vondrel

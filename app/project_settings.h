@@ -16,7 +16,8 @@ void ChooseWindowSystem();
 // Applies the project's settings to the running application, once, before
 // the first window is built: its name and version, the Chinese (PRC)
 // locale and Qt's own texts in Chinese, the classic Windows look and
-// colours, the icon of every window, and the design's font.
+// colours, the icon of every window, the design's font, and what screen
+// readers see.
 void ApplyProjectSettings();
 
 }  // namespace vondrel

@@ -45,6 +45,15 @@ void ShowModal(QWidget& window)
         wasActive->activateWindow();
 }
 
+bool IsBlockedByModalWindow(const QWidget& widget)
+{
+    const QWidget* modal = QApplication::activeModalWidget();
+    for (const QWidget* owner = &widget; modal && owner; owner = owner->parentWidget())
+        if (owner == modal)
+            return false;
+    return modal != nullptr;
+}
+
 namespace {
 
 // Takes a maximized or full-screen window back to its normal state.

@@ -32,6 +32,12 @@ void ShowCentred(QWidget& window);
 // that was active before active again.
 void ShowModal(QWidget& window);
 
+// Whether a modal window keeps the widget's window from input: one is open,
+// and it is neither that window nor one that owns it. Qt blocks the mouse
+// and the keyboard by this rule, but not the clicks and edits that assistive
+// technology asks for; the program checks those against it.
+bool IsBlockedByModalWindow(const QWidget& widget);
+
 // Keeps every window of the program at its fixed size from then on: one
 // that is maximized or made full screen goes back to its normal state. On
 // Wayland, the decoration that Qt draws itself offers to maximize even a

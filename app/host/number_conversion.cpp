@@ -16,7 +16,10 @@ char16_t ToHalfWidth(char16_t c)
     if (c >= u'\uFF10' && c <= u'\uFF19')
         return static_cast<char16_t>(u'0' + (c - u'\uFF10'));
     switch (c) {
-    case u'\uFF0E': return u'.';
+    // Chinese input methods type the ideographic full stop, or its halfwidth
+    // form, for a point in Chinese punctuation: after no digit, or always in
+    // full-width mode.
+    case u'\uFF0E': case u'\u3002': case u'\uFF61': return u'.';
     case u'\uFF0B': return u'+';
     case u'\uFF0D': return u'-';
     case u'\uFF45': return u'e';

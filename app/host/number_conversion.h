@@ -11,10 +11,11 @@ namespace vondrel::host {
 // Grammar: an optional sign, digits with at most one ".", at least one digit,
 // then an optional exponent "e" or "E" with an optional sign and at least one
 // digit (an incomplete exponent is left unread). The full-width digits, point,
-// signs and "e"/"E" that Chinese input methods type count as their ASCII twins.
-// The decimal separator is always ".", whatever the locale; "inf", "nan",
-// hexadecimal and digit grouping are not read. Callers trim the text first:
-// a leading blank ends the number before it starts.
+// signs and "e"/"E" that Chinese input methods type count as their ASCII twins,
+// and so do the ideographic full stop "。" and its halfwidth form "｡" for the
+// point. The decimal separator is always that point, whatever the locale;
+// "inf", "nan", hexadecimal and digit grouping are not read. Callers trim the
+// text first: a leading blank ends the number before it starts.
 //
 // The result is the correctly rounded double. A magnitude too large for a
 // double throws RuntimeError::Overflow; one too small reads as zero.

@@ -19,7 +19,7 @@ char NumberCharacter(char16_t c)
     switch (c) {
     case u'+': case u'＋': return '+';
     case u'-': case u'－': return '-';
-    case u'.': case u'．': return '.';
+    case u'.': case u'．': case u'。': case u'｡': return '.';
     case u'e': case u'ｅ': return 'e';
     case u'E': case u'Ｅ': return 'E';
     default: return '\0';

@@ -6,9 +6,9 @@
 
 // The number that a text begins with, as the C library's strtod reads it from
 // the text's leading run of sign, digit, point and "e" characters, full-width
-// forms taken as their ASCII twins. Nothing else reaches strtod, so what it
-// reads beyond the conversion's grammar (blanks, "inf", "nan", hexadecimal)
-// stays out.
+// forms taken as their ASCII twins and the ideographic full stops as the
+// point. Nothing else reaches strtod, so what it reads beyond the
+// conversion's grammar (blanks, "inf", "nan", hexadecimal) stays out.
 struct ReferenceNumber {
     double value;
     bool tooLarge;  // beyond the range of a double; value is then unused

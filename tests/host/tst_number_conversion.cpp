@@ -61,6 +61,10 @@ private slots:
         QTest::newRow("full-width minus") << u"－１２３"_s << -123.0;
         QTest::newRow("full-width mixed with ASCII") << u"１2．5ｅ－1"_s << 1.25;
         QTest::newRow("full-width plus, point and E") << u"＋．５Ｅ＋２"_s << 50.0;
+        QTest::newRow("ideographic full stop") << u"０。０２"_s << 0.02;
+        QTest::newRow("ideographic full stop first") << u"。02"_s << 0.02;
+        QTest::newRow("halfwidth ideographic full stop") << u"4｡7k"_s << 4.7;
+        QTest::newRow("second ideographic full stop") << u"1。2。3"_s << 1.2;
         QTest::newRow("largest double") << u"1.7976931348623157e308"_s
                                         << std::numeric_limits<double>::max();
         QTest::newRow("smallest subnormal") << u"4.9e-324"_s

@@ -2,6 +2,7 @@
 
 #include "ui_form1.h"
 
+#include "app/announcement.h"
 #include "app/click_dispatch.h"
 #include "app/message_box.h"
 #include "app/text_bridge.h"
@@ -33,10 +34,13 @@ void Form1::Command1_Click()
     const QString load = ui_->Text1->text();
     const QString period = ui_->Text2->text();
     const CalculationOutcome outcome = CalculateFilterCapacitance(ViewOf(load), ViewOf(period));
-    if (outcome.kind == CalculationOutcome::Kind::IncompleteInput)
+    if (outcome.kind == CalculationOutcome::Kind::IncompleteInput) {
         host::ShowMessage(this, ToQString(kIncompleteInputMessage));
-    else
-        host::ReplaceText(*ui_->Text3, ToQString(outcome.resultText));
+        return;
+    }
+    host::ReplaceText(*ui_->Text3, ToQString(outcome.resultText));
+    // The result shows away from the focus: a screen reader is told it, with its unit.
+    host::Announce(*this, ui_->Text3->text() + u' ' + ui_->Label9->accessibleName());
 }
 
 // Principle: a fresh window at every opening, owned by this one so that it
