@@ -180,7 +180,7 @@ QRect AccessibleTextBox::characterRect(int offset) const
     // lie the width of the text between them away from it.
     const QFontMetricsF metrics(box().font());
     const QRectF caret = box().inputMethodQuery(Qt::ImCursorRectangle).toRectF();
-    const qreal left = caret.left() + metrics.horizontalAdvance(text.left(offset)) -
+    const qreal left = caret.center().x() + metrics.horizontalAdvance(text.left(offset)) -
                        metrics.horizontalAdvance(text.left(box().cursorPosition()));
     const QRectF character(left, caret.top(), metrics.horizontalAdvance(text.mid(offset, 1)), caret.height());
     return {box().mapToGlobal(character.topLeft().toPoint()), character.size().toSize()};
