@@ -157,8 +157,9 @@ void Form1Test::staysAtItsSizeWhenMaximized()
 {
     // As the decoration that Qt draws itself on Wayland maximizes.
     form_->windowHandle()->setWindowStates(Qt::WindowMaximized);
-    QTRY_COMPARE(form_->windowHandle()->windowStates(), Qt::WindowNoState);
-    QTRY_COMPARE(form_->size(), QSize(456, 173));
+    QVERIFY(QTest::qWaitFor([this] {
+        return form_->windowHandle()->windowStates() == Qt::WindowNoState && form_->size() == QSize(456, 173);
+    }));
 }
 
 void Form1Test::controls_data()
