@@ -13,8 +13,8 @@ inline constexpr Qt::WindowFlags kFixedSingleBorder = Qt::Window | Qt::Customize
                                                       Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                                       Qt::WindowCloseButtonHint;
 
-// The same border for a window that another owns: a dialog, which every
-// window manager keeps above its owner.
+// The same border for a window that another owns: a dialog, which window
+// managers keep above its owner.
 inline constexpr Qt::WindowFlags kOwnedFixedSingleBorder = (kFixedSingleBorder & ~Qt::WindowType_Mask) | Qt::Dialog;
 
 // Sizes every label of the window to its caption or picture in the font
