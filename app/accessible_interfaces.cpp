@@ -9,16 +9,13 @@ namespace vondrel::host {
 
 namespace {
 
-// A window that belongs to another, or keeps the others from input, is a
-// dialog; the others are main windows, which AT-SPI calls frames. Asked each
-// time, as a window becomes modal only as it opens.
+// A window that belongs to another is a dialog; the others are main
+// windows, which AT-SPI calls frames.
 class AccessibleWindow final : public QAccessibleWidget {
 public:
-    explicit AccessibleWindow(QWidget& window) : QAccessibleWidget(&window) {}
-
-    QAccessible::Role role() const override
+    explicit AccessibleWindow(QWidget& window)
+        : QAccessibleWidget(&window, window.parentWidget() ? QAccessible::Dialog : QAccessible::Window)
     {
-        return widget()->parentWidget() || widget()->isModal() ? QAccessible::Dialog : QAccessible::Window;
     }
 };
 

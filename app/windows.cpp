@@ -63,10 +63,12 @@ public:
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
+        // Every event of the program passes here: the cheapest test first.
+        if (event->type() != QEvent::WindowStateChange || !watched->isWidgetType())
+            return false;
         constexpr Qt::WindowStates kResized = Qt::WindowMaximized | Qt::WindowFullScreen;
-        auto* window = qobject_cast<QWidget*>(watched);
-        if (event->type() == QEvent::WindowStateChange && window && window->isWindow() &&
-            (window->windowState() & kResized))
+        auto* window = static_cast<QWidget*>(watched);
+        if (window->isWindow() && (window->windowState() & kResized))
             window->setWindowState(window->windowState() & ~kResized);
         return false;
     }
