@@ -3,7 +3,7 @@
 // Helpers shared by the suites: bridges from the core's UTF-16 strings and
 // doubles to what Qt Test compares and prints, and the run-time error caught.
 
-#include "app/text_bridge.h"
+#include "app/qt/text_bridge.h"
 #include "host/runtime_error.h"
 
 #include <QString>

@@ -4,7 +4,7 @@
 // for the window, 10.5 for the box, 10.5 bold for the label. Vondrel's
 // start-up is measured against it.
 
-#include "app/windows.h"
+#include "app/qt/window_lifetimes.h"
 
 #include <QApplication>
 #include <QFont>

@@ -6,9 +6,9 @@
 
 #include "modal_boxes.h"
 
-#include "app/project_settings.h"
-#include "ui/main/form1.h"
-#include "ui/principle/form2.h"
+#include "app/qt/project_settings.h"
+#include "ui/main/qt/form1.h"
+#include "ui/principle/qt/form2.h"
 
 #include <QAbstractButton>
 #include <QFontInfo>

@@ -7,9 +7,9 @@
 #include "principle_window.h"
 #include "window_support.h"
 
-#include "app/project_settings.h"
-#include "app/windows.h"
-#include "ui/main/form1.h"
+#include "app/qt/project_settings.h"
+#include "app/qt/window_lifetimes.h"
+#include "ui/main/qt/form1.h"
 
 #include <QElapsedTimer>
 #include <QLineEdit>

@@ -1,10 +1,10 @@
 #include "modal_boxes.h"
 #include "window_support.h"
 
-#include "app/song_face.h"
-#include "app/project_settings.h"
-#include "app/windows.h"
-#include "ui/main/form1.h"
+#include "app/qt/song_face.h"
+#include "app/qt/project_settings.h"
+#include "app/qt/window_lifetimes.h"
+#include "ui/main/qt/form1.h"
 
 #include <QClipboard>
 #include <QFontInfo>

@@ -1,4 +1,4 @@
-#include "app/picture.h"
+#include "app/qt/picture.h"
 
 #include <QImageReader>
 #include <QPainter>

@@ -1,7 +1,7 @@
-#include "app/message_box.h"
+#include "app/qt/message_box.h"
 
-#include "app/project_settings.h"
-#include "app/text_bridge.h"
+#include "app/qt/project_settings.h"
+#include "app/qt/text_bridge.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
-#include "app/accessible_interfaces.h"
+#include "app/qt/accessible_interfaces.h"
 
-#include "app/accessible_text_box.h"
+#include "app/qt/accessible_text_box.h"
 
 #include <QAccessibleWidget>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
-#include "app/project_settings.h"
-#include "app/windows.h"
-#include "ui/main/form1.h"
+#include "app/qt/project_settings.h"
+#include "app/qt/window_lifetimes.h"
+#include "ui/main/qt/form1.h"
 
 #include <QApplication>
 

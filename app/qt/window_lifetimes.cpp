@@ -1,4 +1,4 @@
-#include "app/windows.h"
+#include "app/qt/window_lifetimes.h"
 
 #include <QApplication>
 #include <QCoreApplication>

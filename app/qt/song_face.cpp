@@ -1,4 +1,4 @@
-#include "app/song_face.h"
+#include "app/qt/song_face.h"
 
 #include <QFontDatabase>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "app/text_box.h"
+#include "app/qt/text_box.h"
 
 #include <QGuiApplication>
 #include <QPainter>

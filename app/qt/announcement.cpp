@@ -1,4 +1,4 @@
-#include "app/announcement.h"
+#include "app/qt/announcement.h"
 
 #include <QAccessible>
 #include <QAccessibleObject>

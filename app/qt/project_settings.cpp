@@ -1,9 +1,9 @@
-#include "app/project_settings.h"
+#include "app/qt/project_settings.h"
 
-#include "app/accessible_interfaces.h"
-#include "app/picture.h"
-#include "app/song_face.h"
-#include "app/windows.h"
+#include "app/qt/accessible_interfaces.h"
+#include "app/qt/picture.h"
+#include "app/qt/song_face.h"
+#include "app/qt/window_lifetimes.h"
 
 #include <QApplication>
 #include <QFont>

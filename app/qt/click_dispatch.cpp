@@ -1,7 +1,7 @@
-#include "app/click_dispatch.h"
+#include "app/qt/click_dispatch.h"
 
-#include "app/message_box.h"
-#include "app/windows.h"
+#include "app/qt/message_box.h"
+#include "app/qt/window_lifetimes.h"
 #include "host/runtime_error.h"
 
 #include <QAbstractButton>

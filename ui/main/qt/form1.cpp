@@ -1,15 +1,15 @@
-#include "ui/main/form1.h"
+#include "ui/main/qt/form1.h"
 
 #include "ui_form1.h"
 
-#include "app/announcement.h"
-#include "app/click_dispatch.h"
-#include "app/message_box.h"
-#include "app/text_bridge.h"
-#include "app/text_box.h"
-#include "app/windows.h"
+#include "app/qt/announcement.h"
+#include "app/qt/click_dispatch.h"
+#include "app/qt/message_box.h"
+#include "app/qt/text_bridge.h"
+#include "app/qt/text_box.h"
+#include "app/qt/window_lifetimes.h"
 #include "calc/filter_capacitance.h"
-#include "ui/principle/form2.h"
+#include "ui/principle/qt/form2.h"
 
 namespace vondrel {
 

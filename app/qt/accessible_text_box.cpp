@@ -1,6 +1,6 @@
-#include "app/accessible_text_box.h"
+#include "app/qt/accessible_text_box.h"
 
-#include "app/windows.h"
+#include "app/qt/window_lifetimes.h"
 
 #include <QFontMetricsF>
 #include <QLineEdit>

@@ -1,9 +1,9 @@
-#include "ui/principle/form2.h"
+#include "ui/principle/qt/form2.h"
 
 #include "ui_form2.h"
 
-#include "app/click_dispatch.h"
-#include "app/windows.h"
+#include "app/qt/click_dispatch.h"
+#include "app/qt/window_lifetimes.h"
 
 namespace vondrel {
 
