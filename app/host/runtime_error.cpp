@@ -23,6 +23,14 @@ std::u16string_view RuntimeError::description() const noexcept
     return {};
 }
 
+std::u16string RuntimeError::report() const
+{
+    std::u16string text = u"运行时错误 '";
+    for (const char digit : std::to_string(static_cast<int>(number_)))
+        text += static_cast<char16_t>(digit);
+    return text + u"':\n\n" + std::u16string(description());
+}
+
 const char* RuntimeError::what() const noexcept
 {
     switch (number_) {

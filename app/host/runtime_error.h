@@ -1,6 +1,7 @@
 #pragma once
 
 #include <exception>
+#include <string>
 #include <string_view>
 
 namespace vondrel::host {
@@ -18,6 +19,8 @@ public:
     Number number() const noexcept { return number_; }
     // The description shown to the user, in Chinese.
     std::u16string_view description() const noexcept;
+    // What the host's report box says: the number, then the description.
+    std::u16string report() const;
     const char* what() const noexcept override;
 
 private:

@@ -43,10 +43,7 @@ void ShowMessage(QWidget* owner, const QString& prompt)
 
 void ReportRuntimeError(QWidget* owner, const RuntimeError& error)
 {
-    const QString text = QStringLiteral("运行时错误 '%1':\n\n%2")
-                             .arg(static_cast<int>(error.number()))
-                             .arg(ToQString(error.description()));
-    ShowBox(owner, QMessageBox::Critical, text);
+    ShowBox(owner, QMessageBox::Critical, ToQString(error.report()));
 }
 
 }  // namespace vondrel::host

@@ -1,0 +1,58 @@
+#include "app/win32/accessibility.h"
+
+#include "app/win32/form.h"
+
+#include <oleacc.h>
+
+#include <string>
+
+namespace vondrel::host {
+
+namespace {
+
+// UI Automation's LiveSetting property, which Microsoft Active
+// Accessibility's annotations carry to UI Automation clients, and its value.
+constexpr GUID kLiveSetting = {0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
+constexpr LONG kPolite = 1;
+
+VARIANT Number(LONG value)
+{
+    VARIANT variant;
+    VariantInit(&variant);
+    variant.vt = VT_I4;
+    variant.lVal = value;
+    return variant;
+}
+
+}  // namespace
+
+void DescribeForScreenReaders(const Form& form, const WindowDesign& design)
+{
+    IAccPropServices* services = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
+                                reinterpret_cast<void**>(&services))))
+        return;
+    const auto setText = [services](HWND window, const MSAAPROPID& property, std::wstring_view text) {
+        if (!text.empty())
+            services->SetHwndPropStr(window, OBJID_CLIENT, CHILDID_SELF, property, std::wstring(text).c_str());
+    };
+    setText(form.handle(), PROPID_ACC_DESCRIPTION, design.accessibleDescription);
+    if (form.owner())
+        services->SetHwndProp(form.handle(), OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_ROLE, Number(ROLE_SYSTEM_DIALOG));
+    for (std::size_t i = 0; i < design.controls.size(); ++i) {
+        const ControlDesign& control = design.controls[i];
+        HWND window = form.control(static_cast<int>(i));
+        setText(window, PROPID_ACC_NAME, control.accessibleName);
+        setText(window, PROPID_ACC_DESCRIPTION, control.accessibleDescription);
+        if (control.kind == ControlDesign::Kind::TextBox && control.readOnly)
+            services->SetHwndProp(window, OBJID_CLIENT, CHILDID_SELF, kLiveSetting, Number(kPolite));
+    }
+    services->Release();
+}
+
+void Announce(HWND liveRegion)
+{
+    NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, liveRegion, OBJID_CLIENT, CHILDID_SELF);
+}
+
+}  // namespace vondrel::host

@@ -1,0 +1,18 @@
+#include "app/win32/window_lifetimes.h"
+#include "ui/main/win32/form1.h"
+
+#include <objbase.h>
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
+{
+    // The pictures' decoder and the screen readers' annotations are COM.
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    int status = 0;
+    {
+        vondrel::Form1 form1;
+        vondrel::host::ShowCentred(form1.form());
+        status = vondrel::host::RunEventLoop();
+    }
+    CoUninitialize();
+    return status;
+}

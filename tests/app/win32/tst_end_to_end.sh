@@ -1,0 +1,214 @@
+#!/usr/bin/env bash
+# tst_end_to_end.sh WINEPREFIX VONDREL_EXE
+#
+# Runs the Windows program under Wine on a private X server and uses it
+# only from the outside, as a person would: typing and pasting into its
+# boxes, clicking its buttons, pressing keys, closing windows by their
+# close box, and reading texts back through the clipboard. Each scenario
+# starts the program afresh.
+set -uo pipefail
+export LC_ALL=C.UTF-8
+
+[[ $# -eq 2 ]] || { echo "usage: $0 WINEPREFIX VONDREL_EXE" >&2; exit 2; }
+export WINEPREFIX=$1
+readonly VONDREL=$2
+
+here=$(dirname "${BASH_SOURCE[0]}")
+source "$here/wine.sh"
+source "$here/../../e2e/x_session.sh"
+source "$here/../../e2e/expectations.sh"
+
+readonly FORM1_CAPTION='VondrelV1.0    -    [编程: Trelmon]'
+# Where a person clicks, from the top-left corner of the client area, as
+# form1.ui and form2.ui lay the controls out.
+readonly TEXT1=(140 36) TEXT2=(372 36) TEXT3=(240 94)
+readonly CALCULATE=(60 156) PRINCIPLE=(232 156) EXIT=(400 156)
+readonly FORM2_EXIT=(264 100)
+
+# --- The program -----------------------------------------------------------------
+
+# Wine's message boxes copy nothing with Ctrl+C; Wine's trace of them tells
+# the prompt that the program passed.
+start_vondrel() {
+    WINEDEBUG=+msgbox "${WINE[@]}" "$VONDREL" >"$SCRATCH/$SCENARIO.log" 2>&1 &
+    APP_PID=$!
+    FORM1=$(wait_for_window "$APP_PID" '^VondrelV1\.0') ||
+        fail "the main window shows" "no window captioned VondrelV1.0 within the deadline"
+}
+
+stop_vondrel() {
+    [[ -n ${APP_PID:-} ]] || return 0
+    process_ended "$APP_PID" || kill "$APP_PID"
+    wait "$APP_PID"
+}
+
+wait_for_exit() {
+    EXIT_STATUS="still running"
+    poll process_ended "$APP_PID" || return
+    wait "$APP_PID"
+    EXIT_STATUS=$?
+    APP_PID=
+}
+
+# Asks the window to close, as its close box does, through the window manager.
+close_by_close_box() {
+    wmctrl -i -c "$1"
+}
+
+result_text() {
+    copy_text_of "$FORM1" "${TEXT3[@]}" || echo "(not copied)"
+}
+
+expect_calculation() {
+    type_into "$FORM1" "${TEXT1[@]}" "$1"
+    type_into "$FORM1" "${TEXT2[@]}" "$2"
+    click_at "$FORM1" "${CALCULATE[@]}"
+    expect_equal "'$1' and '$2' calculate" "$3" "$(result_text)"
+}
+
+# The prompt of the last message box shown, from Wine's trace, where it is
+# written as L"text" with \hhhh for each character beyond ASCII.
+last_prompt() {
+    local traced
+    traced=$(grep -a 'trace:msgbox:MSGBOX_OnInit L"' "$SCRATCH/$SCENARIO.log" | tail -n 1)
+    traced=${traced#*L\"}
+    traced=${traced%\"}
+    traced=${traced//\\n/$'\n'}
+    printf '%b' "${traced//\\/\\u}"
+}
+
+# Expects a box captioned with the project title that reads as given.
+expect_message_box() {
+    local box
+    box=$(wait_for_window "$APP_PID" '^Vondrel$') || fail "$1" "no box captioned Vondrel within the deadline"
+    expect_equal "$1: caption" Vondrel "$(xdotool getwindowname "$box")"
+    expect_equal "$1: prompt" "$2" "$(last_prompt)"
+    press_keys Return
+    expect_that "$1: Return dismisses the box" poll no_shown_window "$APP_PID" '^Vondrel$'
+}
+
+# Expects the window's client area to have that size, centred on the screen.
+expect_centred() {
+    local left top width height
+    read -r left top width height < <(client_geometry "$2")
+    expect_equal "$1 has its design size" "$3x$4" "${width}x${height}"
+    if (((2 * left + width - SCREEN_WIDTH) ** 2 <= 1 && (2 * top + height - SCREEN_HEIGHT) ** 2 <= 1)); then
+        pass "$1 is centred on the screen"
+    else
+        fail "$1 is centred on the screen" "client area at ${left},${top} on a ${SCREEN_WIDTH}x${SCREEN_HEIGHT} screen"
+    fi
+}
+
+# --- Scenarios -------------------------------------------------------------------
+
+calculates() {
+    start_vondrel
+    expect_equal "the main window's caption" "$FORM1_CAPTION" "$(xdotool getwindowname "$FORM1")"
+    expect_centred "Form1" "$FORM1" 456 173
+    # Calculate has the focus, and Return presses it: both boxes are empty.
+    press_keys Return
+    expect_message_box "Return right after the start presses Calculate" "请填写完整的输入数据！"
+    expect_calculation 100 0.02 300.0
+    expect_calculation 33 0.02 909.1
+    type_into "$FORM1" "${TEXT2[@]}" '   '
+    click_at "$FORM1" "${CALCULATE[@]}"
+    expect_message_box "a period of spaces is incomplete input" "请填写完整的输入数据！"
+    expect_equal "the result box keeps the earlier result" 909.1 "$(result_text)"
+    # Wide characters reach Wine whole only through the clipboard.
+    type_into "$FORM1" "${TEXT1[@]}" ''
+    printf '%s' '１０００' | xclip -selection clipboard 2>/dev/null &
+    poll clipboard_holds '１０００' || fail "full-width digits are pasted" "the clipboard was not taken"
+    press_keys ctrl+v
+    expect_equal "full-width digits arrive as pasted" '１０００' "$(copy_text_of "$FORM1" "${TEXT1[@]}")"
+    type_into "$FORM1" "${TEXT2[@]}" 0.02
+    click_at "$FORM1" "${CALCULATE[@]}"
+    expect_equal "full-width digits calculate" 30.0 "$(result_text)"
+}
+
+zero_load_is_reported_and_the_program_goes_on() {
+    start_vondrel
+    type_into "$FORM1" "${TEXT1[@]}" 0
+    type_into "$FORM1" "${TEXT2[@]}" 0.02
+    click_at "$FORM1" "${CALCULATE[@]}"
+    expect_message_box "a zero load raises the run-time error box" "运行时错误 '11':"$'\n\n'"除数为零"
+    expect_that "the program still runs" process_running "$APP_PID"
+    expect_calculation 4700 0.01 3.2
+}
+
+principle_window_is_modal() {
+    start_vondrel
+    expect_calculation 1000 0.02 30.0
+    type_into "$FORM1" "${TEXT1[@]}" 100
+
+    click_at "$FORM1" "${PRINCIPLE[@]}"
+    local form2
+    form2=$(wait_for_window "$APP_PID" '^Form2$') || fail "the principle button opens Form2" "no Form2 within the deadline"
+    expect_centred "Form2" "$form2" 310 127
+    local owner
+    owner=$(xprop -id "$form2" WM_TRANSIENT_FOR | sed -n 's/.*window id # //p')
+    expect_equal "Form2 belongs to Form1" "$FORM1" "$((owner))"
+    click_at "$FORM1" "${CALCULATE[@]}"
+    press_keys Return
+    expect_that "Return presses Form2's exit button, which closes it" poll no_shown_window "$APP_PID" '^Form2$'
+    expect_equal "Calculate took no click while Form2 was open" 30.0 "$(result_text)"
+
+    click_at "$FORM1" "${PRINCIPLE[@]}"
+    form2=$(wait_for_window "$APP_PID" '^Form2$') || fail "Form2 opens again" "no Form2 within the deadline"
+    close_by_close_box "$form2"
+    expect_that "Form2's close box closes it" poll no_shown_window "$APP_PID" '^Form2$'
+
+    click_at "$FORM1" "${PRINCIPLE[@]}"
+    form2=$(wait_for_window "$APP_PID" '^Form2$') || fail "Form2 opens a third time" "no Form2 within the deadline"
+    click_at "$form2" "${FORM2_EXIT[@]}"
+    expect_that "Form2's exit button closes it" poll no_shown_window "$APP_PID" '^Form2$'
+    click_at "$FORM1" "${CALCULATE[@]}"
+    expect_equal "Calculate answers again" 300.0 "$(result_text)"
+}
+
+exit_button_ends_the_program() {
+    start_vondrel
+    click_at "$FORM1" "${EXIT[@]}"
+    wait_for_exit
+    expect_equal "Exit ends the program with status 0" 0 "$EXIT_STATUS"
+}
+
+close_box_ends_the_program() {
+    start_vondrel
+    close_by_close_box "$FORM1"
+    wait_for_exit
+    expect_equal "the close box ends the program with status 0" 0 "$EXIT_STATUS"
+}
+
+# --- Running ---------------------------------------------------------------------
+
+run_scenario() {
+    SCENARIO=$1
+    if (trap stop_vondrel EXIT; "$SCENARIO"); then
+        ((++passed))
+    else
+        ((++failed))
+        echo "----- what the program wrote in $SCENARIO:"
+        cat "$SCRATCH/$SCENARIO.log"
+        echo "-----"
+    fi
+}
+
+SCRATCH=$(mktemp -d)
+finish() {
+    wineserver --kill 2>/dev/null
+    stop_x_session
+    rm -rf "$SCRATCH"
+}
+trap finish EXIT
+trap 'exit 130' INT TERM
+
+SCENARIO=session
+start_x_session || fail "the X session starts" "see above"
+
+passed=0 failed=0
+for scenario in calculates zero_load_is_reported_and_the_program_goes_on principle_window_is_modal \
+    exit_button_ends_the_program close_box_ends_the_program; do
+    run_scenario "$scenario"
+done
+echo "scenarios: $passed passed, $failed failed"
+((failed == 0 && passed == 5))
