@@ -17,6 +17,7 @@ here=$(dirname "${BASH_SOURCE[0]}")
 source "$here/x_session.sh"
 source "$here/expectations.sh"
 source "$here/colours_on_screen.sh"
+source "$here/scenarios.sh"
 
 readonly FORM1_CAPTION='VondrelV1.0    -    [编程: Trelmon]'
 readonly FORM1_WIDTH=456 FORM1_HEIGHT=173 FORM2_WIDTH=310 FORM2_HEIGHT=127
@@ -35,21 +36,6 @@ start_vondrel() {
     APP_PID=$!
     FORM1=$(wait_for_window "$APP_PID" '^VondrelV1\.0') ||
         fail "the main window shows" "no window captioned VondrelV1.0 within the deadline"
-}
-
-stop_vondrel() {
-    [[ -n ${APP_PID:-} ]] || return 0
-    process_ended "$APP_PID" || kill "$APP_PID"
-    wait "$APP_PID"
-}
-
-# Waits for the program to end and sets EXIT_STATUS.
-wait_for_exit() {
-    EXIT_STATUS="still running"
-    poll process_ended "$APP_PID" || return
-    wait "$APP_PID"
-    EXIT_STATUS=$?
-    APP_PID=
 }
 
 # The text of the result box, or why it could not be copied.
@@ -96,19 +82,6 @@ dismiss_with() {
     press_keys "$1"
     expect_that "$1 dismisses the box" poll no_shown_window "$APP_PID" '^Vondrel$'
     expect_that "Form1 has the focus again" poll is_active_window "$FORM1"
-}
-
-# Expects the window's client area to have that size and its middle on the
-# middle of the screen, to the half pixel that an odd size leaves.
-expect_centred() {
-    local left top width height
-    read -r left top width height < <(client_geometry "$2")
-    expect_equal "$1 has its design size" "$3x$4" "${width}x${height}"
-    if (((2 * left + width - SCREEN_WIDTH) ** 2 <= 1 && (2 * top + height - SCREEN_HEIGHT) ** 2 <= 1)); then
-        pass "$1 is centred on the screen"
-    else
-        fail "$1 is centred on the screen" "client area at ${left},${top} on a ${SCREEN_WIDTH}x${SCREEN_HEIGHT} screen"
-    fi
 }
 
 # --- Scenarios -------------------------------------------------------------------
@@ -257,20 +230,6 @@ close_box_ends_the_program() {
 
 # --- Running ---------------------------------------------------------------------
 
-# Runs the scenario in a subshell of its own, which a failed check ends, and
-# shows what the program wrote if it failed.
-run_scenario() {
-    SCENARIO=$1
-    if (trap stop_vondrel EXIT; "$SCENARIO"); then
-        ((++passed))
-    else
-        ((++failed))
-        echo "----- what the program wrote in $SCENARIO:"
-        cat "$SCRATCH/$SCENARIO.log"
-        echo "-----"
-    fi
-}
-
 SCRATCH=$(mktemp -d)
 finish() {
     stop_x_session
@@ -283,13 +242,8 @@ SCENARIO=session
 start_x_session || fail "the X session starts" "see above"
 give_keys_to '０１２３４５６７８９．' || fail "the full-width digits get keys" "too few spare keys"
 
-passed=0 failed=0
-for scenario in starts_alone_centred_with_calculate_focused calculates \
+run_scenarios starts_alone_centred_with_calculate_focused calculates \
     incomplete_input_keeps_the_earlier_result zero_load_is_reported_and_the_program_goes_on \
     full_width_digits_are_read principle_window_is_modal runs_through_x_on_a_wayland_desktop \
     exit_button_ends_the_program close_box_ends_the_program colours_on_screen \
-    colours_in_a_dark_desktop_theme; do
-    run_scenario "$scenario"
-done
-echo "scenarios: $passed passed, $failed failed"
-((failed == 0))
+    colours_in_a_dark_desktop_theme

@@ -17,6 +17,7 @@ here=$(dirname "${BASH_SOURCE[0]}")
 source "$here/wine.sh"
 source "$here/../../e2e/x_session.sh"
 source "$here/../../e2e/expectations.sh"
+source "$here/../../e2e/scenarios.sh"
 
 readonly FORM1_CAPTION='VondrelV1.0    -    [编程: Trelmon]'
 # Where a person clicks, from the top-left corner of the client area, as
@@ -34,20 +35,6 @@ start_vondrel() {
     APP_PID=$!
     FORM1=$(wait_for_window "$APP_PID" '^VondrelV1\.0') ||
         fail "the main window shows" "no window captioned VondrelV1.0 within the deadline"
-}
-
-stop_vondrel() {
-    [[ -n ${APP_PID:-} ]] || return 0
-    process_ended "$APP_PID" || kill "$APP_PID"
-    wait "$APP_PID"
-}
-
-wait_for_exit() {
-    EXIT_STATUS="still running"
-    poll process_ended "$APP_PID" || return
-    wait "$APP_PID"
-    EXIT_STATUS=$?
-    APP_PID=
 }
 
 # Asks the window to close, as its close box does, through the window manager.
@@ -85,18 +72,6 @@ expect_message_box() {
     expect_equal "$1: prompt" "$2" "$(last_prompt)"
     press_keys Return
     expect_that "$1: Return dismisses the box" poll no_shown_window "$APP_PID" '^Vondrel$'
-}
-
-# Expects the window's client area to have that size, centred on the screen.
-expect_centred() {
-    local left top width height
-    read -r left top width height < <(client_geometry "$2")
-    expect_equal "$1 has its design size" "$3x$4" "${width}x${height}"
-    if (((2 * left + width - SCREEN_WIDTH) ** 2 <= 1 && (2 * top + height - SCREEN_HEIGHT) ** 2 <= 1)); then
-        pass "$1 is centred on the screen"
-    else
-        fail "$1 is centred on the screen" "client area at ${left},${top} on a ${SCREEN_WIDTH}x${SCREEN_HEIGHT} screen"
-    fi
 }
 
 # --- Scenarios -------------------------------------------------------------------
@@ -181,18 +156,6 @@ close_box_ends_the_program() {
 
 # --- Running ---------------------------------------------------------------------
 
-run_scenario() {
-    SCENARIO=$1
-    if (trap stop_vondrel EXIT; "$SCENARIO"); then
-        ((++passed))
-    else
-        ((++failed))
-        echo "----- what the program wrote in $SCENARIO:"
-        cat "$SCRATCH/$SCENARIO.log"
-        echo "-----"
-    fi
-}
-
 SCRATCH=$(mktemp -d)
 finish() {
     wineserver --kill 2>/dev/null
@@ -205,10 +168,5 @@ trap 'exit 130' INT TERM
 SCENARIO=session
 start_x_session || fail "the X session starts" "see above"
 
-passed=0 failed=0
-for scenario in calculates zero_load_is_reported_and_the_program_goes_on principle_window_is_modal \
-    exit_button_ends_the_program close_box_ends_the_program; do
-    run_scenario "$scenario"
-done
-echo "scenarios: $passed passed, $failed failed"
-((failed == 0 && passed == 5))
+run_scenarios calculates zero_load_is_reported_and_the_program_goes_on principle_window_is_modal \
+    exit_button_ends_the_program close_box_ends_the_program
