@@ -238,6 +238,8 @@ void Form::Layout(UINT dpi)
 
 int Form::IndexOf(HWND control) const
 {
+    if (!control)
+        return -1;
     const auto found = std::find(controls_.begin(), controls_.end(), control);
     return found == controls_.end() ? -1 : static_cast<int>(found - controls_.begin());
 }

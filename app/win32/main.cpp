@@ -7,11 +7,13 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
     // The pictures' decoder and the screen readers' annotations are COM.
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-    int status = 0;
+    int status = 1;  // no window could be made
     {
         vondrel::Form1 form1;
-        vondrel::host::ShowCentred(form1.form());
-        status = vondrel::host::RunEventLoop();
+        if (form1.form().IsLoaded()) {
+            vondrel::host::ShowCentred(form1.form());
+            status = vondrel::host::RunEventLoop();
+        }
     }
     CoUninitialize();
     return status;

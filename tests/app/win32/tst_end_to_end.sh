@@ -154,6 +154,18 @@ close_box_ends_the_program() {
     expect_equal "the close box ends the program with status 0" 0 "$EXIT_STATUS"
 }
 
+# The system set to 200 %: the program, aware of each monitor's density,
+# lays its windows out at twice the size.
+lays_out_at_twice_the_density() {
+    "${WINE[@]}" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 192 /f >/dev/null 2>&1
+    wineserver --kill  # the density is read as Wine starts
+    start_vondrel
+    expect_centred "Form1 at 200 %" "$FORM1" 912 346
+    click_at "$FORM1" $((2 * EXIT[0])) $((2 * EXIT[1]))
+    wait_for_exit
+    expect_equal "Exit at 200 % ends the program with status 0" 0 "$EXIT_STATUS"
+}
+
 # --- Running ---------------------------------------------------------------------
 
 SCRATCH=$(mktemp -d)
@@ -169,4 +181,4 @@ SCENARIO=session
 start_x_session || fail "the X session starts" "see above"
 
 run_scenarios calculates zero_load_is_reported_and_the_program_goes_on principle_window_is_modal \
-    exit_button_ends_the_program close_box_ends_the_program
+    exit_button_ends_the_program close_box_ends_the_program lays_out_at_twice_the_density
