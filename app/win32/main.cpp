@@ -5,7 +5,7 @@
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
-    // The pictures' decoder and the screen readers' annotations are COM.
+    // The screen readers' annotations are COM.
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     int status = 1;  // no window could be made
     {
