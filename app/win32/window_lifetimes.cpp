@@ -87,6 +87,8 @@ void ShowCentred(Form& form)
     const int top = area.top + (area.bottom - area.top - client.bottom) / 2 - (origin.y - frame.top);
     SetWindowPos(form.handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     ShowWindow(form.handle(), SW_SHOWNORMAL);
+    // Showing activates the window within the program; this also asks the
+    // desktop to, which Wine passes on to an X window manager.
     SetForegroundWindow(form.handle());
 }
 
