@@ -103,8 +103,6 @@ void ShowModal(Form& form)
     }
     ShowCentred(form);
     DispatchWhile([&form] { return form.IsLoaded(); });
-    if (owner)
-        EnableWindow(owner, TRUE);
 }
 
 int RunEventLoop()

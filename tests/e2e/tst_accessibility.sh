@@ -40,18 +40,12 @@ stop_accessibility_bus() {
     return 0
 }
 
-SCRATCH=$(mktemp -d)
-finish() {
+stop_program_and_bus() {
     [[ -z ${APP_PID:-} ]] || kill "$APP_PID" 2>/dev/null
     stop_accessibility_bus
-    stop_x_session
-    rm -rf "$SCRATCH"
 }
-trap finish EXIT
-trap 'exit 130' INT TERM
 
-SCENARIO=session
-start_x_session || fail "the X session starts" "see above"
+open_test_session stop_program_and_bus
 start_accessibility_bus || fail "the accessibility bus starts" "$(cat "$SCRATCH"/dbus.log "$SCRATCH"/at-spi.log)"
 
 SCENARIO=accessibility

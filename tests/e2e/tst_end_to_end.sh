@@ -230,16 +230,7 @@ close_box_ends_the_program() {
 
 # --- Running ---------------------------------------------------------------------
 
-SCRATCH=$(mktemp -d)
-finish() {
-    stop_x_session
-    rm -rf "$SCRATCH"
-}
-trap finish EXIT
-trap 'exit 130' INT TERM
-
-SCENARIO=session
-start_x_session || fail "the X session starts" "see above"
+open_test_session
 give_keys_to '０１２３４５６７８９．' || fail "the full-width digits get keys" "too few spare keys"
 
 run_scenarios starts_alone_centred_with_calculate_focused calculates \

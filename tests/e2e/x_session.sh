@@ -1,8 +1,9 @@
 # Helpers for driving the program on a real X server as a person would:
 # a private Xvfb screen with a window manager, windows found by caption,
 # clicks and keys through xdotool, texts read back through the clipboard and
-# colours read off the screen. Sourced by the end-to-end test, which sets
-# SCRATCH (a private folder) and READ_PIXELS (the pixel-reading tool).
+# colours read off the screen. Sourced by the end-to-end tests, with
+# expectations.sh; a test that reads colours sets READ_PIXELS (the
+# pixel-reading tool).
 
 readonly SCREEN_WIDTH=1024 SCREEN_HEIGHT=768
 
@@ -69,6 +70,23 @@ start_x_session() {
 
 window_manager_running() {
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
+}
+
+# Makes the test's private folder, SCRATCH, and starts its X session; both
+# go when the test ends, after the teardown command given, if any.
+open_test_session() {
+    SCRATCH=$(mktemp -d)
+    SESSION_TEARDOWN=${1:-true}
+    trap 'close_test_session' EXIT
+    trap 'exit 130' INT TERM
+    SCENARIO=session
+    start_x_session || fail "the X session starts" "see above"
+}
+
+close_test_session() {
+    "$SESSION_TEARDOWN"
+    stop_x_session
+    rm -rf "$SCRATCH"
 }
 
 stop_x_session() {

@@ -168,17 +168,11 @@ lays_out_at_twice_the_density() {
 
 # --- Running ---------------------------------------------------------------------
 
-SCRATCH=$(mktemp -d)
-finish() {
+stop_wine() {
     wineserver --kill 2>/dev/null
-    stop_x_session
-    rm -rf "$SCRATCH"
 }
-trap finish EXIT
-trap 'exit 130' INT TERM
 
-SCENARIO=session
-start_x_session || fail "the X session starts" "see above"
+open_test_session stop_wine
 
 run_scenarios calculates zero_load_is_reported_and_the_program_goes_on principle_window_is_modal \
     exit_button_ends_the_program close_box_ends_the_program lays_out_at_twice_the_density
