@@ -1,8 +1,8 @@
 #include "calc/filter_capacitance.h"
 
 #include "host/checked_arithmetic.h"
-#include "host/number_conversion.h"
 #include "host/number_format.h"
+#include "host/quantity_reading.h"
 #include "host/trim.h"
 
 namespace vondrel {
@@ -24,8 +24,8 @@ CalculationOutcome CalculateFilterCapacitance(std::u16string_view loadText,
     if (load.empty() || period.empty())
         return CalculationOutcome::IncompleteInput();
 
-    const double resistance = host::ReadLeadingNumber(load);
-    const double periodSeconds = host::ReadLeadingNumber(period);
+    const double resistance = host::ReadLoadOhms(load);
+    const double periodSeconds = host::ReadPeriodSeconds(period);
 
     // This order of operations decides which inputs overflow and how the last
     // digit rounds; keep it.

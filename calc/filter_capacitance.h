@@ -28,8 +28,9 @@ inline constexpr std::u16string_view kIncompleteInputMessage = u"请填写完整
 // the lower bound of C ≥ (3~5)·T / (2·R), in microfarads with one decimal.
 //
 // Blank texts give IncompleteInput; otherwise each text is read for the number
-// it begins with, so text that is not a number counts as what it starts with,
-// or as zero. A zero load, or a result beyond the range of a double, throws
+// it begins with and the suffix that scales it ("4k7", "20ms", "50Hz"), so
+// text that is not a number counts as what it starts with, or as zero. A zero
+// load or frequency, or a result beyond the range of a double, throws
 // host::RuntimeError and gives no outcome.
 CalculationOutcome CalculateFilterCapacitance(std::u16string_view loadText,
                                               std::u16string_view periodText);

@@ -1,41 +1,24 @@
 #include "host/number_conversion.h"
 
+#include "host/half_width.h"
 #include "host/runtime_error.h"
 
 #include <charconv>
-#include <cstdint>
-#include <string>
 #include <system_error>
 
 namespace vondrel::host {
 
 namespace {
 
-char16_t ToHalfWidth(char16_t c)
-{
-    if (c >= u'\uFF10' && c <= u'\uFF19')
-        return static_cast<char16_t>(u'0' + (c - u'\uFF10'));
-    switch (c) {
-    // Chinese input methods type the ideographic full stop, or its halfwidth
-    // form, for a point in Chinese punctuation: after no digit, or always in
-    // full-width mode.
-    case u'\uFF0E': case u'\u3002': case u'\uFF61': return u'.';
-    case u'\uFF0B': return u'+';
-    case u'\uFF0D': return u'-';
-    case u'\uFF45': return u'e';
-    case u'\uFF25': return u'E';
-    default: return c;
-    }
-}
-
 bool IsDigit(char16_t c)
 {
     return c >= u'0' && c <= u'9';
 }
 
-// Copies the leading number of a text, in ASCII, into a form that
-// std::from_chars reads (it rejects a leading "+"), and keeps what is needed
-// to tell an overflow from an underflow when the value is out of range.
+// Copies the mantissa of a text's leading number, in ASCII, into a form that
+// std::from_chars reads (it rejects a leading "+"), reads its exponent, and
+// keeps what is needed to tell an overflow from an underflow when the value is
+// out of range.
 class LeadingNumberScanner {
 public:
     explicit LeadingNumberScanner(std::u16string_view text) : text_(text) {}
@@ -46,12 +29,12 @@ public:
         if (Peek() == u'+' || Peek() == u'-') {
             negative_ = Peek() == u'-';
             if (negative_)
-                ascii_ += '-';
+                mantissa_ += '-';
             ++position_;
         }
         ScanDigits(/*fraction=*/false);
         if (Peek() == u'.') {
-            ascii_ += '.';
+            mantissa_ += '.';
             ++position_;
             ScanDigits(/*fraction=*/true);
         }
@@ -61,17 +44,15 @@ public:
         return true;
     }
 
-    const std::string& ascii() const { return ascii_; }
+    std::size_t length() const { return position_; }
+    const std::string& mantissa() const { return mantissa_; }
+    std::int64_t exponent() const { return exponent_; }
     bool negative() const { return negative_; }
 
-    // Whether a number that from_chars found out of range is too large rather
-    // than too small: the power of ten of its leading digit decides.
-    bool IsTooLarge() const
+    // The power of ten of the mantissa's leading digit.
+    std::int64_t LeadingDigitPower() const
     {
-        const std::int64_t leadingDigitPower = significantIntegerDigits_ > 0
-            ? significantIntegerDigits_ - 1
-            : -(leadingFractionZeros_ + 1);
-        return leadingDigitPower + exponent_ >= 0;
+        return significantIntegerDigits_ > 0 ? significantIntegerDigits_ - 1 : -(leadingFractionZeros_ + 1);
     }
 
 private:
@@ -91,7 +72,7 @@ private:
                 ++significantIntegerDigits_;
             if (fraction && !significant)
                 ++leadingFractionZeros_;
-            ascii_ += static_cast<char>(c);
+            mantissa_ += static_cast<char>(c);
             ++digitCount_;
             ++position_;
         }
@@ -105,7 +86,6 @@ private:
         if (!IsDigit(Peek(1 + signLength)))
             return;
         const bool negativeExponent = signLength == 1 && Peek(1) == u'-';
-        ascii_ += negativeExponent ? "e-" : "e";
         position_ += 1 + signLength;
         // Far beyond any double's range is as good as infinite; clamping
         // keeps the sum safe from wrapping on absurdly long exponents.
@@ -113,7 +93,6 @@ private:
         for (char16_t c = Peek(); IsDigit(c); c = Peek()) {
             if (exponent_ < clamp)
                 exponent_ = exponent_ * 10 + (c - u'0');
-            ascii_ += static_cast<char>(c);
             ++position_;
         }
         if (negativeExponent)
@@ -122,7 +101,7 @@ private:
 
     std::u16string_view text_;
     std::size_t position_ = 0;
-    std::string ascii_;
+    std::string mantissa_;
     bool negative_ = false;
     bool seenNonZero_ = false;
     std::size_t digitCount_ = 0;
@@ -133,21 +112,37 @@ private:
 
 }  // namespace
 
-double ReadLeadingNumber(std::u16string_view text)
+LeadingNumber::LeadingNumber(std::u16string_view text)
 {
     LeadingNumberScanner scanner(text);
     if (!scanner.Scan())
-        return 0.0;
+        return;
+    length_ = scanner.length();
+    mantissa_ = scanner.mantissa();
+    exponent_ = scanner.exponent();
+    leadingDigitPower_ = scanner.LeadingDigitPower();
+    negative_ = scanner.negative();
+}
 
-    const std::string& ascii = scanner.ascii();
+double LeadingNumber::Value(int powerOfTen) const
+{
+    if (length_ == 0)
+        return 0.0;
+    const std::int64_t exponent = exponent_ + powerOfTen;
+    const std::string ascii = mantissa_ + 'e' + std::to_string(exponent);
     double value = 0.0;
     const auto [end, error] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
     if (error == std::errc::result_out_of_range) {
-        if (scanner.IsTooLarge())
+        if (leadingDigitPower_ + exponent >= 0)
             throw RuntimeError::Overflow();
-        return scanner.negative() ? -0.0 : 0.0;
+        return negative_ ? -0.0 : 0.0;
     }
     return value;
+}
+
+double ReadLeadingNumber(std::u16string_view text)
+{
+    return LeadingNumber(text).Value();
 }
 
 }  // namespace vondrel::host

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace vondrel::host {
@@ -20,5 +23,28 @@ namespace vondrel::host {
 // The result is the correctly rounded double. A magnitude too large for a
 // double throws RuntimeError::Overflow; one too small reads as zero.
 double ReadLeadingNumber(std::u16string_view text);
+
+// The number that a text begins with, in the grammar above, scanned but not
+// yet rounded: how much of the text it takes, and its value, which may first
+// be scaled by a power of ten.
+class LeadingNumber {
+public:
+    explicit LeadingNumber(std::u16string_view text);
+
+    // In code units; 0 when the text does not begin with a number.
+    std::size_t length() const { return length_; }
+
+    // The number times 10^powerOfTen, rounded to a double once, so that "4.7"
+    // scaled by 3 is exactly the double of "4700". 0 when there is no number;
+    // out of range as ReadLeadingNumber.
+    double Value(int powerOfTen = 0) const;
+
+private:
+    std::size_t length_ = 0;
+    std::string mantissa_;  // ASCII, as std::from_chars reads it
+    std::int64_t exponent_ = 0;
+    std::int64_t leadingDigitPower_ = 0;  // of the mantissa
+    bool negative_ = false;
+};
 
 }  // namespace vondrel::host

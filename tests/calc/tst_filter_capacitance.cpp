@@ -59,6 +59,15 @@ private slots:
         QTest::newRow("period not a number") << u"100"_s << u"abc"_s << u"0.0"_s;
         QTest::newRow("negative rounding to zero") << u"-1000000"_s << u"0.02"_s << u"0.0"_s;
         QTest::newRow("exponents") << u"1e-300"_s << u"1"_s << u"15"_s + QString(305, u'0') + u".0"_s;
+
+        // Values as electronics people write them: prefixes, resistor codes,
+        // units and a frequency for the period.
+        QTest::newRow("kilo prefix") << u"4.7k"_s << u"0.02"_s << u"6.4"_s;
+        QTest::newRow("resistor code 4k7") << u"4k7"_s << u"0.02"_s << u"6.4"_s;
+        QTest::newRow("resistor code 2R2") << u"2R2"_s << u"0.02"_s << u"13636.4"_s;
+        QTest::newRow("mega and milliseconds") << u"1M"_s << u"20ms"_s << u"0.0"_s;
+        QTest::newRow("milliseconds after a blank") << u"100"_s << u"20 ms"_s << u"300.0"_s;
+        QTest::newRow("mains frequency") << u"100"_s << u"50Hz"_s << u"300.0"_s;
     }
 
     void calculates()
@@ -85,6 +94,10 @@ private slots:
         // Scaling to microfarads comes before the division, so this overflows.
         QTest::newRow("scaled period overflows") << u"1e10"_s << u"1e303"_s << 6;
         QTest::newRow("quotient overflows") << u"1e-303"_s << u"100"_s << 6;
+
+        // Frequencies and prefixes.
+        QTest::newRow("zero frequency") << u"100"_s << u"0Hz"_s << 11;
+        QTest::newRow("prefixed load beyond double range") << u"1e306k"_s << u"0.02"_s << 6;
     }
 
     void raisesRunTimeError()

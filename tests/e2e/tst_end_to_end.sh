@@ -123,6 +123,7 @@ calculates() {
     expect_calculation 33 0.02 909.1
     expect_calculation 4700 0.01 3.2
     expect_calculation '  100  ' 0.02 300.0
+    expect_calculation 4k7 20ms 6.4
 }
 
 incomplete_input_keeps_the_earlier_result() {

@@ -4,7 +4,7 @@
 #include "reference.h"
 
 #include "calc/filter_capacitance.h"
-#include "host/number_conversion.h"
+#include "host/quantity_reading.h"
 #include "host/runtime_error.h"
 #include "host/trim.h"
 
@@ -23,7 +23,8 @@ struct Expectation {
 };
 
 // The numbers come from the conversion under test, itself checked against
-// the reference reading; an overflow there is the calculation's overflow.
+// the reference reading; an error there, an overflow or a frequency of zero,
+// is the calculation's error.
 Expectation Expect(std::u16string_view loadText, std::u16string_view periodText)
 {
     const std::u16string_view load = vondrel::host::TrimBlanks(loadText);
@@ -31,11 +32,12 @@ Expectation Expect(std::u16string_view loadText, std::u16string_view periodText)
     if (load.empty() || period.empty())
         return {true, {}};
     try {
-        const double resistance = vondrel::host::ReadLeadingNumber(load);
-        const double periodSeconds = vondrel::host::ReadLeadingNumber(period);
+        const double resistance = vondrel::host::ReadLoadOhms(load);
+        const double periodSeconds = vondrel::host::ReadPeriodSeconds(period);
         return {false, ReferenceCalculation(resistance, periodSeconds)};
-    } catch (const RuntimeError&) {
-        return {false, {Fate::Overflow, 0, false}};
+    } catch (const RuntimeError& error) {
+        const bool overflow = error.number() == RuntimeError::Number::Overflow;
+        return {false, {overflow ? Fate::Overflow : Fate::DivisionByZero, 0, false}};
     }
 }
 

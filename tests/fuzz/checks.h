@@ -13,6 +13,12 @@ void CheckTrim(std::u16string_view text);
 // the run-time error. Gives the number, or nothing after an overflow.
 std::optional<double> CheckConversion(std::u16string_view text);
 
+// The load and the period that the text stands for, as the reference reads
+// them, and the run-time error that it foresees. Gives the number, or nothing
+// after an error.
+std::optional<double> CheckLoadReading(std::u16string_view text);
+std::optional<double> CheckPeriodReading(std::u16string_view text);
+
 // The text has the "0.0" shape, shows the value rounded to tenths with its
 // sign, carries at most 15 significant digits and reads back to itself.
 void CheckFormat(double value);

@@ -41,9 +41,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Texts texts = Split(data, size);
     for (const std::u16string_view text : {std::u16string_view(texts.load), std::u16string_view(texts.period)}) {
         CheckTrim(text);
-        for (const std::u16string_view read : {text, vondrel::host::TrimBlanks(text)})
+        for (const std::u16string_view read : {text, vondrel::host::TrimBlanks(text)}) {
             if (const std::optional<double> number = CheckConversion(read))
                 CheckFormat(*number);
+            CheckLoadReading(read);
+            CheckPeriodReading(read);
+        }
     }
     CheckCalculation(texts.load, texts.period);
     return 0;

@@ -44,7 +44,7 @@ Range RangeOf(long double value)
 
 }  // namespace
 
-ReferenceNumber ReferenceReading(std::u16string_view text)
+std::string NumberRun(std::u16string_view text)
 {
     std::string ascii;
     for (const char16_t c : text) {
@@ -53,6 +53,12 @@ ReferenceNumber ReferenceReading(std::u16string_view text)
             break;
         ascii += number;
     }
+    return ascii;
+}
+
+ReferenceNumber ReferenceReading(std::u16string_view text)
+{
+    const std::string ascii = NumberRun(text);
     errno = 0;
     const double value = std::strtod(ascii.c_str(), nullptr);
     return {value, errno == ERANGE && std::isinf(value)};

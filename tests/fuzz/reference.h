@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 // The results that the code under test must give, worked out another way.
@@ -9,6 +10,9 @@
 // forms taken as their ASCII twins and the ideographic full stops as the
 // point. Nothing else reaches strtod, so what it reads beyond the
 // conversion's grammar (blanks, "inf", "nan", hexadecimal) stays out.
+// The text's leading run of those characters, in ASCII.
+std::string NumberRun(std::u16string_view text);
+
 struct ReferenceNumber {
     double value;
     bool tooLarge;  // beyond the range of a double; value is then unused

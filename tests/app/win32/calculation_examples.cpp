@@ -36,6 +36,15 @@ constexpr Example kExamples[] = {
     {"exponent of the period", u"1e3", u"2e-2", u"30.0"},
     {"zero load", u"0", u"0.02", u"#11"},
     {"3 T overflows", u"100", u"1e308", u"#6"},
+
+    // Values as electronics people write them.
+    {"kilo prefix", u"4.7k", u"0.02", u"6.4"},
+    {"resistor code 4k7", u"4k7", u"0.02", u"6.4"},
+    {"resistor code 2R2", u"2R2", u"0.02", u"13636.4"},
+    {"mega and milliseconds", u"1M", u"20ms", u"0.0"},
+    {"milliseconds after a blank", u"100", u"20 ms", u"300.0"},
+    {"mains frequency", u"100", u"50Hz", u"300.0"},
+    {"zero frequency", u"100", u"0Hz", u"#11"},
 };
 
 std::u16string Outcome(const Example& example)

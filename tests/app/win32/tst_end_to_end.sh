@@ -84,6 +84,7 @@ calculates() {
     press_keys Return
     expect_message_box "Return right after the start presses Calculate" "请填写完整的输入数据！"
     expect_calculation 100 0.02 300.0
+    expect_calculation 4.7k 20ms 6.4
     expect_calculation 33 0.02 909.1
     type_into "$FORM1" "${TEXT2[@]}" '   '
     click_at "$FORM1" "${CALCULATE[@]}"

@@ -469,6 +469,10 @@ void Form1Test::calculate_data()
     QTest::newRow("units typed after the numbers") << u"100Ω"_s << u"0.02s"_s << u""_s << u"300.0"_s << none;
     QTest::newRow("load that is no number") << u"abc"_s << u"0.02"_s << u""_s << u""_s
                                             << QStringList{kDivisionByZeroBox};
+
+    // Values as electronics people write them.
+    QTest::newRow("resistor code and milliseconds") << u"4k7"_s << u"20ms"_s << u""_s << u"6.4"_s << none;
+    QTest::newRow("zero frequency") << u"100"_s << u"0Hz"_s << u""_s << u""_s << QStringList{kDivisionByZeroBox};
 }
 
 void Form1Test::calculate()
