@@ -14,6 +14,9 @@ namespace {
 // Accessibility's annotations carry to UI Automation clients, and its value.
 constexpr GUID kLiveSetting = {0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
 constexpr LONG kPolite = 1;
+// EVENT_OBJECT_LIVEREGIONCHANGED, which Windows 8 brought; screen readers
+// that do not know it let it pass.
+constexpr DWORD kLiveRegionChanged = 0x8019;
 
 VARIANT Number(LONG value)
 {
@@ -24,19 +27,31 @@ VARIANT Number(LONG value)
     return variant;
 }
 
+// The design's description of the window, or else the first that one of
+// its pictures has.
+std::wstring DescriptionOf(const WindowDesign& design)
+{
+    std::wstring description(design.accessibleDescription);
+    for (const ControlDesign& control : design.controls)
+        if (description.empty() && control.kind == ControlDesign::Kind::Picture)
+            description = control.accessibleDescription;
+    return description;
+}
+
 }  // namespace
 
-void DescribeForScreenReaders(const Form& form, const WindowDesign& design)
+void DescribeForScreenReaders(const Form& form)
 {
     IAccPropServices* services = nullptr;
     if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
                                 reinterpret_cast<void**>(&services))))
         return;
     const auto setText = [services](HWND window, const MSAAPROPID& property, std::wstring_view text) {
-        if (!text.empty())
+        if (window && !text.empty())
             services->SetHwndPropStr(window, OBJID_CLIENT, CHILDID_SELF, property, std::wstring(text).c_str());
     };
-    setText(form.handle(), PROPID_ACC_DESCRIPTION, design.accessibleDescription);
+    const WindowDesign& design = form.design();
+    setText(form.handle(), PROPID_ACC_DESCRIPTION, DescriptionOf(design));
     if (form.owner())
         services->SetHwndProp(form.handle(), OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_ROLE, Number(ROLE_SYSTEM_DIALOG));
     for (std::size_t i = 0; i < design.controls.size(); ++i) {
@@ -44,7 +59,7 @@ void DescribeForScreenReaders(const Form& form, const WindowDesign& design)
         HWND window = form.control(static_cast<int>(i));
         setText(window, PROPID_ACC_NAME, control.accessibleName);
         setText(window, PROPID_ACC_DESCRIPTION, control.accessibleDescription);
-        if (control.kind == ControlDesign::Kind::TextBox && control.readOnly)
+        if (window && control.kind == ControlDesign::Kind::TextBox && control.readOnly)
             services->SetHwndProp(window, OBJID_CLIENT, CHILDID_SELF, kLiveSetting, Number(kPolite));
     }
     services->Release();
@@ -52,7 +67,7 @@ void DescribeForScreenReaders(const Form& form, const WindowDesign& design)
 
 void Announce(HWND liveRegion)
 {
-    NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, liveRegion, OBJID_CLIENT, CHILDID_SELF);
+    NotifyWinEvent(kLiveRegionChanged, liveRegion, OBJID_CLIENT, CHILDID_SELF);
 }
 
 }  // namespace vondrel::host

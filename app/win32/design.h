@@ -2,7 +2,10 @@
 
 // A window's design as the Windows front end builds it: the same data as the
 // window's .ui file, which make-design turns into a table of these at build
-// time, with an enumeration of the controls by name that indexes them.
+// time, with an enumeration of the controls by name that indexes them; it
+// names every field, in the order declared here, so that the compiler
+// rejects a field moved here and warns of one added until make-design
+// writes it.
 // Lengths are pixels at 96 dots per inch, positions from the top-left
 // corner of the window's client area.
 

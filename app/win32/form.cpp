@@ -2,9 +2,12 @@
 
 #include "app/win32/accessibility.h"
 #include "app/win32/click_dispatch.h"
+#include "app/win32/newer_windows.h"
+#include "app/win32/picture.h"
 #include "app/win32/project_settings.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -16,13 +19,16 @@ constexpr wchar_t kWindowClass[] = L"VondrelForm";
 // Control identifiers start above those that dialog keys send (IDOK, IDCANCEL).
 constexpr int kFirstControlId = 100;
 // The fixed single border: caption and close box, no minimize, maximize or
-// sizing border.
+// sizing border. Children are not clipped: the form draws labels and
+// pictures inside frames, which draw only their edge and caption over them.
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kExStyle = 0;
 
 // The classic light colours that the design's own are chosen against.
 constexpr COLORREF kText = RGB(0, 0, 0);
 constexpr COLORREF kBox = RGB(255, 255, 255);
+
+using Kind = ControlDesign::Kind;
 
 int Scaled(int length, UINT dpi)
 {
@@ -34,12 +40,17 @@ COLORREF ColourOf(Rgb rgb)
     return RGB(rgb.red, rgb.green, rgb.blue);
 }
 
-HFONT CreateDesignFont(const Font& font, UINT dpi)
+GdiObject<HBRUSH> BrushOf(const std::optional<Rgb>& colour)
+{
+    return GdiObject<HBRUSH>(colour ? CreateSolidBrush(ColourOf(*colour)) : nullptr);
+}
+
+GdiObject<HFONT> CreateDesignFont(const Font& font, UINT dpi)
 {
     const int height = -MulDiv(font.tenthsOfPoint, static_cast<int>(dpi), 720);
-    return CreateFontW(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                       std::wstring(font.face).c_str());
+    return GdiObject<HFONT>(CreateFontW(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                                        GB2312_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                        DEFAULT_PITCH | FF_DONTCARE, std::wstring(font.face).c_str()));
 }
 
 void RegisterWindowClass(WNDPROC procedure)
@@ -61,7 +72,12 @@ void RegisterWindowClass(WNDPROC procedure)
     (void)registered;
 }
 
-// What each kind of control is made of.
+bool IsDrawnByTheForm(const ControlDesign& control)
+{
+    return control.kind == Kind::Label || control.kind == Kind::Picture;
+}
+
+// The standard control that each other kind is made of.
 struct ControlClass {
     const wchar_t* className;
     DWORD style;
@@ -70,41 +86,14 @@ struct ControlClass {
 
 ControlClass ClassOf(const ControlDesign& control)
 {
-    switch (control.kind) {
-    case ControlDesign::Kind::Frame:
+    if (control.kind == Kind::Frame)
         return {L"BUTTON", BS_GROUPBOX, 0};
-    case ControlDesign::Kind::Label:
-        return {L"STATIC", SS_LEFT | SS_NOPREFIX, 0};
-    case ControlDesign::Kind::Picture:
-        return {L"STATIC", SS_OWNERDRAW, 0};
-    case ControlDesign::Kind::TextBox:
+    if (control.kind == Kind::TextBox)
         return {L"EDIT",
                 static_cast<DWORD>(ES_AUTOHSCROLL | (control.alignRight ? ES_RIGHT : ES_LEFT) |
                                    (control.readOnly ? ES_READONLY : 0)),
                 WS_EX_CLIENTEDGE};
-    case ControlDesign::Kind::Button:
-        return {L"BUTTON", BS_PUSHBUTTON, 0};
-    }
-    return {L"STATIC", 0, 0};
-}
-
-// Creation order is both the order of the keyboard's Tab and the stacking
-// order, first on top: the focusable controls in the design's tab order,
-// then labels above the pictures they overlap, and frames underneath all.
-int StackingRank(const ControlDesign& control)
-{
-    switch (control.kind) {
-    case ControlDesign::Kind::TextBox:
-    case ControlDesign::Kind::Button:
-        return control.tabIndex;
-    case ControlDesign::Kind::Label:
-        return 1000;
-    case ControlDesign::Kind::Picture:
-        return 1001;
-    case ControlDesign::Kind::Frame:
-        return 1002;
-    }
-    return 1003;
+    return {L"BUTTON", BS_PUSHBUTTON, 0};
 }
 
 // The work area of the primary monitor, where windows are first made, so
@@ -118,43 +107,55 @@ RECT PrimaryWorkArea()
 
 }  // namespace
 
+// One control of the design and what it holds, freed with it. A control's
+// window goes with the form's; the form draws those that have none.
+struct Form::Control {
+    explicit Control(const ControlDesign& control)
+        : design(&control), background(BrushOf(control.background))
+    {
+        if (control.picture)
+            picture.emplace(control.picture);
+    }
+
+    const ControlDesign* design;
+    HWND window = nullptr;
+    RECT box{};  // in the form's client area, at the current density
+    GdiObject<HFONT> font;  // none: the form's
+    GdiObject<HBRUSH> background;  // none: the form's, or a box's white
+    std::optional<Picture> picture;
+    std::function<void()> onClick;
+};
+
 Form::Form(const WindowDesign& design, const Form* owner)
-    : design_(design), owner_(owner), controls_(design.controls.size()), clickHandlers_(design.controls.size()),
-      controlFonts_(design.controls.size()), pictures_(design.controls.size()), brushes_(design.controls.size())
+    : design_(design), owner_(owner), background_(BrushOf(design.background))
 {
+    controls_.reserve(design.controls.size());
+    for (const ControlDesign& control : design.controls)
+        controls_.emplace_back(control);
     RegisterWindowClass(&Procedure);
     const RECT area = PrimaryWorkArea();
     CreateWindowExW(kExStyle, kWindowClass, std::wstring(design.caption).c_str(), kStyle, area.left, area.top, 0, 0,
                     owner ? owner->handle() : nullptr, nullptr, GetModuleHandleW(nullptr), this);
     if (!handle_)
         return;
-    windowBrush_ = design.background ? CreateSolidBrush(ColourOf(*design.background)) : nullptr;
-    for (std::size_t i = 0; i < design.controls.size(); ++i)
-        if (const auto& background = design.controls[i].background)
-            brushes_[i] = CreateSolidBrush(ColourOf(*background));
     CreateControls();
-    Layout(GetDpiForWindow(handle_));
-    DescribeForScreenReaders(*this, design_);
+    Layout(DpiOf(handle_));
+    DescribeForScreenReaders(*this);
 }
 
 Form::~Form()
 {
     Unload();
-    for (HFONT font : controlFonts_)
-        if (font)
-            DeleteObject(font);
-    if (windowFont_)
-        DeleteObject(windowFont_);
-    for (HBRUSH brush : brushes_)
-        if (brush)
-            DeleteObject(brush);
-    if (windowBrush_)
-        DeleteObject(windowBrush_);
+}
+
+HWND Form::control(int index) const
+{
+    return controls_[static_cast<std::size_t>(index)].window;
 }
 
 void Form::OnClick(int button, std::function<void()> handler)
 {
-    clickHandlers_[static_cast<std::size_t>(button)] = std::move(handler);
+    controls_[static_cast<std::size_t>(button)].onClick = std::move(handler);
 }
 
 void Form::Unload()
@@ -168,93 +169,124 @@ void Form::Unload()
 
 void Form::CreateControls()
 {
-    std::vector<std::size_t> order(design_.controls.size());
-    for (std::size_t i = 0; i < order.size(); ++i)
-        order[i] = i;
-    std::stable_sort(order.begin(), order.end(), [this](std::size_t a, std::size_t b) {
-        return StackingRank(design_.controls[a]) < StackingRank(design_.controls[b]);
+    // Creation order is both the order of the keyboard's Tab and the
+    // stacking order, first on top: the focusable controls in the design's
+    // tab order, then the frames underneath them.
+    std::vector<Control*> order;
+    for (Control& control : controls_)
+        if (!IsDrawnByTheForm(*control.design))
+            order.push_back(&control);
+    std::stable_sort(order.begin(), order.end(), [](const Control* a, const Control* b) {
+        const auto rank = [](const Control* control) {
+            return control->design->kind == Kind::Frame ? 1000 : control->design->tabIndex;
+        };
+        return rank(a) < rank(b);
     });
-    for (const std::size_t i : order) {
-        const ControlDesign& control = design_.controls[i];
-        const ControlClass kind = ClassOf(control);
-        const DWORD focus = control.tabIndex >= 0 ? WS_TABSTOP : 0;
-        // Controls that the user reads name themselves for screen readers
-        // by their text, pictures by their accessible name.
-        const std::wstring_view text =
-            control.kind == ControlDesign::Kind::Picture ? control.accessibleName : control.caption;
-        controls_[i] = CreateWindowExW(kind.exStyle, kind.className, std::wstring(text).c_str(),
-                                       WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | focus | kind.style, 0, 0, 0, 0,
-                                       handle_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + i)),
-                                       GetModuleHandleW(nullptr), nullptr);
-        if (control.kind == ControlDesign::Kind::TextBox)
-            SendMessageW(controls_[i], EM_SETLIMITTEXT, 0, 0);  // as long as the system allows
-        if (control.tabIndex == 0)
-            focus_ = controls_[i];
+    for (Control* control : order) {
+        const ControlDesign& design = *control->design;
+        const ControlClass kind = ClassOf(design);
+        const DWORD focus = design.tabIndex >= 0 ? WS_TABSTOP : 0;
+        const auto id = kFirstControlId + (control - controls_.data());
+        control->window = CreateWindowExW(kind.exStyle, kind.className, std::wstring(design.caption).c_str(),
+                                          WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | focus | kind.style, 0, 0, 0,
+                                          0, handle_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                          GetModuleHandleW(nullptr), nullptr);
+        if (design.kind == Kind::TextBox)
+            SendMessageW(control->window, EM_SETLIMITTEXT, 0, 0);  // as long as the system allows
+        if (design.tabIndex == 0)
+            focus_ = control->window;
     }
-}
-
-HFONT Form::FontFor(const ControlDesign& control) const
-{
-    const auto index = static_cast<std::size_t>(&control - design_.controls.data());
-    return controlFonts_[index] ? controlFonts_[index] : windowFont_;
 }
 
 void Form::Layout(UINT dpi)
 {
-    if (windowFont_)
-        DeleteObject(windowFont_);
-    windowFont_ = CreateDesignFont(design_.font, dpi);
+    font_ = CreateDesignFont(design_.font, dpi);
     HDC screen = GetDC(nullptr);
-    for (std::size_t i = 0; i < controls_.size(); ++i) {
-        const ControlDesign& control = design_.controls[i];
-        if (controlFonts_[i])
-            DeleteObject(controlFonts_[i]);
-        controlFonts_[i] = control.font ? CreateDesignFont(*control.font, dpi) : nullptr;
-        RECT box{Scaled(control.box.left, dpi), Scaled(control.box.top, dpi),
-                 Scaled(control.box.left + control.box.width, dpi), Scaled(control.box.top + control.box.height, dpi)};
-        if (control.kind == ControlDesign::Kind::Label) {
+    for (Control& control : controls_) {
+        const ControlDesign& design = *control.design;
+        GdiObject<HFONT> font = design.font ? CreateDesignFont(*design.font, dpi) : nullptr;
+        HFONT used = font ? font.get() : font_.get();
+        const Box& box = design.box;
+        control.box = {Scaled(box.left, dpi), Scaled(box.top, dpi), Scaled(box.left + box.width, dpi),
+                       Scaled(box.top + box.height, dpi)};
+        if (design.kind == Kind::Label) {
             // A label takes the size of its caption in the font used, keeping
             // its left edge and vertical centre, so that a row stays in line.
-            HGDIOBJ previous = SelectObject(screen, FontFor(control));
+            HGDIOBJ previous = SelectObject(screen, used);
             SIZE size{};
-            GetTextExtentPoint32W(screen, control.caption.data(), static_cast<int>(control.caption.size()), &size);
+            GetTextExtentPoint32W(screen, design.caption.data(), static_cast<int>(design.caption.size()), &size);
             SelectObject(screen, previous);
-            const int middle = (box.top + box.bottom) / 2;
-            box = {box.left, middle - size.cy / 2, box.left + size.cx, middle - size.cy / 2 + size.cy};
+            const LONG top = (control.box.top + control.box.bottom) / 2 - size.cy / 2;
+            control.box = {control.box.left, top, control.box.left + size.cx, top + size.cy};
         }
         if (control.picture)
-            pictures_[i] = std::make_unique<Picture>(dpi > USER_DEFAULT_SCREEN_DPI ? control.picture + 1 : control.picture);
-        SetWindowPos(controls_[i], nullptr, box.left, box.top, box.right - box.left, box.bottom - box.top,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
-        SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(control)), FALSE);
+            control.picture->Prepare({control.box.right - control.box.left, control.box.bottom - control.box.top},
+                                     dpi);
+        if (control.window) {
+            SetWindowPos(control.window, nullptr, control.box.left, control.box.top,
+                         control.box.right - control.box.left, control.box.bottom - control.box.top,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+            SendMessageW(control.window, WM_SETFONT, reinterpret_cast<WPARAM>(used), FALSE);
+        }
+        // Replaced only once no control uses the font it had.
+        control.font = std::move(font);
     }
     ReleaseDC(nullptr, screen);
-    RECT frame{0, 0, Scaled(design_.clientWidth, dpi), Scaled(design_.clientHeight, dpi)};
-    AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExStyle, dpi);
+    const RECT frame =
+        FrameAround({0, 0, Scaled(design_.clientWidth, dpi), Scaled(design_.clientHeight, dpi)}, kStyle, kExStyle, dpi);
     SetWindowPos(handle_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(handle_, nullptr, TRUE);
 }
 
-int Form::IndexOf(HWND control) const
+// The frames' insides in their colour, then the pictures, then the labels
+// above the pictures they overlap; the frames' windows draw their edges and
+// captions over it all.
+void Form::Paint()
 {
-    if (!control)
-        return -1;
-    const auto found = std::find(controls_.begin(), controls_.end(), control);
-    return found == controls_.end() ? -1 : static_cast<int>(found - controls_.begin());
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(handle_, &paint);
+    for (const Control& control : controls_)
+        if (control.design->kind == Kind::Frame && control.background)
+            FillRect(dc, &control.box, control.background.get());
+    for (const Control& control : controls_)
+        if (control.picture)
+            control.picture->Draw(dc, {control.box.left, control.box.top});
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, kText);
+    for (const Control& control : controls_) {
+        if (control.design->kind != Kind::Label)
+            continue;
+        HGDIOBJ previous = SelectObject(dc, control.font ? control.font.get() : font_.get());
+        RECT box = control.box;
+        DrawTextW(dc, control.design->caption.data(), static_cast<int>(control.design->caption.size()), &box,
+                  DT_LEFT | DT_EXPANDTABS | DT_WORDBREAK | DT_NOPREFIX);
+        SelectObject(dc, previous);
+    }
+    EndPaint(handle_, &paint);
 }
 
-LRESULT Form::Colour(HDC dc, HWND control)
+const Form::Control* Form::Find(HWND window) const
 {
-    const int index = IndexOf(control);
-    HBRUSH brush = index >= 0 ? brushes_[static_cast<std::size_t>(index)] : nullptr;
+    if (!window)
+        return nullptr;
+    const auto found =
+        std::find_if(controls_.begin(), controls_.end(), [window](const Control& c) { return c.window == window; });
+    return found == controls_.end() ? nullptr : &*found;
+}
+
+LRESULT Form::Colour(HDC dc, HWND window) const
+{
+    const Control* control = Find(window);
+    HBRUSH brush = nullptr;
     COLORREF background = kBox;
-    if (brush) {
-        background = ColourOf(*design_.controls[static_cast<std::size_t>(index)].background);
-    } else if (index >= 0 && design_.controls[static_cast<std::size_t>(index)].kind == ControlDesign::Kind::TextBox) {
+    if (control && control->background) {
+        brush = control->background.get();
+        background = ColourOf(*control->design->background);
+    } else if (control && control->design->kind == Kind::TextBox) {
         brush = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    } else if (windowBrush_) {
-        brush = windowBrush_;
+    } else if (background_) {
+        brush = background_.get();
         background = ColourOf(*design_.background);
     } else {
         brush = GetSysColorBrush(COLOR_3DFACE);
@@ -263,16 +295,6 @@ LRESULT Form::Colour(HDC dc, HWND control)
     SetTextColor(dc, kText);
     SetBkColor(dc, background);
     return reinterpret_cast<LRESULT>(brush);
-}
-
-void Form::DrawPicture(const DRAWITEMSTRUCT& item)
-{
-    const int index = IndexOf(item.hwndItem);
-    if (index < 0)
-        return;
-    FillRect(item.hDC, &item.rcItem, reinterpret_cast<HBRUSH>(Colour(item.hDC, item.hwndItem)));
-    if (const auto& picture = pictures_[static_cast<std::size_t>(index)])
-        picture->Draw(item.hDC, item.rcItem);
 }
 
 LRESULT CALLBACK Form::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -290,24 +312,23 @@ LRESULT Form::Handle(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_COMMAND:
-        if (HIWORD(wParam) == BN_CLICKED) {
-            const int index = IndexOf(reinterpret_cast<HWND>(lParam));
-            if (index >= 0 && clickHandlers_[static_cast<std::size_t>(index)])
-                DispatchClick(*this, clickHandlers_[static_cast<std::size_t>(index)]);
-        }
+        if (HIWORD(wParam) == BN_CLICKED)
+            if (const Control* control = Find(reinterpret_cast<HWND>(lParam)); control && control->onClick)
+                DispatchClick(*this, control->onClick);
         return 0;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:
         return Colour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
-    case WM_DRAWITEM:
-        DrawPicture(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-        return TRUE;
     case WM_ERASEBKGND: {
         RECT client;
         GetClientRect(handle_, &client);
-        FillRect(reinterpret_cast<HDC>(wParam), &client, windowBrush_ ? windowBrush_ : GetSysColorBrush(COLOR_3DFACE));
+        FillRect(reinterpret_cast<HDC>(wParam), &client,
+                 background_ ? background_.get() : GetSysColorBrush(COLOR_3DFACE));
         return TRUE;
     }
+    case WM_PAINT:
+        Paint();
+        return 0;
     case WM_ACTIVATE:
         // As a dialog does: the focus leaves with the window and comes back
         // to the same control.
@@ -336,7 +357,8 @@ LRESULT Form::Handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_NCDESTROY: {
         const LRESULT result = DefWindowProcW(handle_, message, wParam, lParam);
         handle_ = nullptr;
-        std::fill(controls_.begin(), controls_.end(), nullptr);
+        for (Control& control : controls_)
+            control.window = nullptr;
         focus_ = nullptr;
         return result;
     }

@@ -1,21 +1,23 @@
 #pragma once
 
 #include "app/win32/design.h"
-#include "app/win32/picture.h"
+#include "app/win32/gdi_object.h"
 
 #include <windows.h>
 
 #include <functional>
-#include <memory>
 #include <vector>
 
 namespace vondrel::host {
 
-// A window built from its design with the standard Windows controls: the
-// fixed single border, the design's colours over the classic light ones
-// whatever the system's theme, its fonts, pictures and tab order, laid out
-// for the density of the screen it is on and again whenever that changes.
-// The design's fonts are asked for by name, 宋体 as on Chinese Windows.
+// A window built from its design: the fixed single border, the design's
+// colours over the classic light ones whatever the system's theme, its
+// fonts, pictures and tab order, laid out for the density of the screen it
+// is on and again whenever that changes. Text boxes, buttons and frames are
+// the standard Windows controls; labels and pictures take no input, so the
+// window draws them itself, as the host it was designed for did, and makes
+// no window of theirs. The design's fonts are asked for by name, 宋体 as on
+// Chinese Windows.
 class Form {
 public:
     // Builds the window hidden. A window with an owner stays above it, and
@@ -27,8 +29,10 @@ public:
 
     HWND handle() const { return handle_; }
     const Form* owner() const { return owner_; }
-    // The control of the design's table at that index.
-    HWND control(int index) const { return controls_[static_cast<std::size_t>(index)]; }
+    const WindowDesign& design() const { return design_; }
+    // The window of the design's control at that index; none for a label
+    // or a picture, which the form draws.
+    HWND control(int index) const;
     // Until it is unloaded: closed by its close box or by Unload.
     bool IsLoaded() const { return handle_ != nullptr; }
 
@@ -42,27 +46,24 @@ public:
     void Unload();
 
 private:
+    struct Control;
+
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void CreateControls();
     void Layout(UINT dpi);
-    HFONT FontFor(const ControlDesign& control) const;
-    LRESULT Colour(HDC dc, HWND control);
-    void DrawPicture(const DRAWITEMSTRUCT& item);
-    int IndexOf(HWND control) const;
+    void Paint();
+    LRESULT Colour(HDC dc, HWND window) const;
+    const Control* Find(HWND window) const;
 
     const WindowDesign& design_;
     const Form* owner_;
     HWND handle_ = nullptr;
-    std::vector<HWND> controls_;
-    std::vector<std::function<void()>> clickHandlers_;
+    std::vector<Control> controls_;  // in the order of the design's table
     std::function<void()> onUnload_;
     HWND focus_ = nullptr;  // the control to give the focus back to
-    HFONT windowFont_ = nullptr;
-    std::vector<HFONT> controlFonts_;  // none where the control uses the window's
-    std::vector<std::unique_ptr<Picture>> pictures_;
-    HBRUSH windowBrush_ = nullptr;
-    std::vector<HBRUSH> brushes_;
+    GdiObject<HFONT> font_;
+    GdiObject<HBRUSH> background_;
 };
 
 }  // namespace vondrel::host

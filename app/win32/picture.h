@@ -1,26 +1,30 @@
 #pragma once
 
+#include "app/win32/gdi_object.h"
+
 #include <windows.h>
 
 namespace vondrel::host {
 
-// A picture compiled into the program as a bitmap of 32 bits a pixel with
-// premultiplied alpha, which drawing blends over what is there.
+// A picture compiled into the program twice, as bitmaps of 32 bits a pixel
+// with premultiplied alpha: at its design size and at twice the
+// resolution. It is drawn pixel for pixel from a copy made for the size it
+// is shown at: the design's own at 100 %, the sharp one at 200 %, and in
+// between or beyond, the sharp one resampled once for that size.
 class Picture {
 public:
-    // The bitmap resource of that number; an empty picture if there is none.
-    explicit Picture(int resource);
-    ~Picture();
-    Picture(const Picture&) = delete;
-    Picture& operator=(const Picture&) = delete;
+    // The bitmap resource at the design size; the sharp one follows it.
+    explicit Picture(int resource) : resource_(resource) {}
 
-    // Draws it scaled to the rectangle.
-    void Draw(HDC target, const RECT& where) const;
+    // Makes the copy for that size on a screen of that density.
+    void Prepare(SIZE size, UINT dpi);
+    // Blends the copy over what is there, its top-left corner at the point.
+    void Draw(HDC target, POINT at) const;
 
 private:
-    HBITMAP bitmap_;
-    int width_ = 0;
-    int height_ = 0;
+    int resource_;
+    GdiObject<HBITMAP> shown_;
+    SIZE size_{};
 };
 
 }  // namespace vondrel::host

@@ -10,11 +10,8 @@ void ShowCentred(Form& form);
 
 // Shows the form centred and modal over its owner, which takes no input
 // until the form is unloaded; returns then, with the owner active again.
+// A form that could not be made returns at once.
 void ShowModal(Form& form);
-
-// Dispatches the program's window events until it ends; returns its exit
-// status.
-int RunEventLoop();
 
 // Ends the program at once with exit status 0, whatever windows are open:
 // every running event loop returns, and with it the program's main loop.

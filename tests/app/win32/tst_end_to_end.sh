@@ -64,11 +64,23 @@ last_prompt() {
     printf '%b' "${traced//\\/\\u}"
 }
 
+# The narrowest box whose caption openbox shows whole, measured: it centres
+# the title between the window's icon and the minimize, maximize and close
+# buttons.
+readonly CAPTION_ROOM=157
+
+holds_its_caption() {
+    local _ width
+    read -r _ _ width _ < <(client_geometry "$1")
+    ((width >= CAPTION_ROOM))
+}
+
 # Expects a box captioned with the project title that reads as given.
 expect_message_box() {
     local box
     box=$(wait_for_window "$APP_PID" '^Vondrel$') || fail "$1" "no box captioned Vondrel within the deadline"
     expect_equal "$1: caption" Vondrel "$(xdotool getwindowname "$box")"
+    expect_that "$1: the caption fits in the title bar" poll holds_its_caption "$box"
     expect_equal "$1: prompt" "$2" "$(last_prompt)"
     press_keys Return
     expect_that "$1: Return dismisses the box" poll no_shown_window "$APP_PID" '^Vondrel$'
@@ -101,12 +113,17 @@ calculates() {
     expect_equal "full-width digits calculate" 30.0 "$(result_text)"
 }
 
-zero_load_is_reported_and_the_program_goes_on() {
+run_time_errors_are_reported_and_the_program_goes_on() {
     start_vondrel
     type_into "$FORM1" "${TEXT1[@]}" 0
     type_into "$FORM1" "${TEXT2[@]}" 0.02
     click_at "$FORM1" "${CALCULATE[@]}"
     expect_message_box "a zero load raises the run-time error box" "运行时错误 '11':"$'\n\n'"除数为零"
+    # The narrowest report.
+    type_into "$FORM1" "${TEXT1[@]}" 1
+    type_into "$FORM1" "${TEXT2[@]}" 1e308
+    click_at "$FORM1" "${CALCULATE[@]}"
+    expect_message_box "an overflow raises the run-time error box" "运行时错误 '6':"$'\n\n'"溢出"
     expect_that "the program still runs" process_running "$APP_PID"
     expect_calculation 4700 0.01 3.2
 }
@@ -175,5 +192,5 @@ stop_wine() {
 
 open_test_session stop_wine
 
-run_scenarios calculates zero_load_is_reported_and_the_program_goes_on principle_window_is_modal \
+run_scenarios calculates run_time_errors_are_reported_and_the_program_goes_on principle_window_is_modal \
     exit_button_ends_the_program close_box_ends_the_program lays_out_at_twice_the_density
