@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <string_view>
+
 namespace vondrel::host {
 
 class Form;
@@ -13,7 +15,8 @@ class Form;
 // an owned window, and the read-only result box as a live region.
 void DescribeForScreenReaders(const Form& form, const WindowDesign& design);
 
-// Has a screen reader speak the new text of a live region, away from the focus.
-void Announce(HWND liveRegion);
+// Has a screen reader speak the announcement for a live region that has
+// changed, away from the focus; the region is named after it from then on.
+void Announce(HWND liveRegion, std::u16string_view announcement);
 
 }  // namespace vondrel::host
