@@ -1,9 +1,9 @@
 #include "modal_boxes.h"
 #include "window_support.h"
 
+#include "app/qt/application_start_up.h"
 #include "app/qt/song_face.h"
 #include "app/qt/text_bridge.h"
-#include "app/qt/project_settings.h"
 #include "app/qt/window_lifetimes.h"
 #include "tests/calc/calculation_examples.h"
 #include "ui/main/qt/form1.h"
@@ -79,7 +79,7 @@ class Form1Test : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { vondrel::ApplyProjectSettings(); }
+    void initTestCase() { vondrel::SetUpApplication(); }
     void init();
     void cleanup() { form_.reset(); }
 

@@ -1,5 +1,5 @@
+#include "app/qt/application_start_up.h"
 #include "app/qt/song_face.h"
-#include "app/qt/project_settings.h"
 #include "app/qt/window_lifetimes.h"
 #include "ui/main/qt/form1.h"
 #include "principle_window.h"
@@ -37,7 +37,7 @@ class Form2Test : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { vondrel::ApplyProjectSettings(); }
+    void initTestCase() { vondrel::SetUpApplication(); }
     void init();
     void cleanup() { form1_.reset(); }
 
