@@ -9,7 +9,9 @@
 #include "ui/main/qt/form1.h"
 
 #include <QClipboard>
+#include <QFontDatabase>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -18,6 +20,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 #include <QWindow>
 
@@ -106,6 +109,7 @@ private slots:
     void longResultShowsFromItsStart();
     void incompleteInputKeepsEarlierResult();
     void boxCopiesAsOnWindows();
+    void boxesAreWideEnoughForTheirCaption();
     void exitEndsProgram();
     void closeBoxEndsProgram();
 
@@ -566,6 +570,32 @@ void Form1Test::boxCopiesAsOnWindows()
              u"---------------------------\n"
              u"确定   \n"
              u"---------------------------\n"_s);
+}
+
+void Form1Test::boxesAreWideEnoughForTheirCaption()
+{
+    QList<int> spare;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&spare] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); box && box->isVisible()) {
+            QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+            font.setBold(true);
+            const int caption = QFontMetrics(font).horizontalAdvance(box->windowTitle());
+            const int button = box->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, box);
+            // The caption centred, with three of the frame's buttons on either side.
+            spare << box->width() - caption - 6 * button;
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    watch.start(5);
+    for (const QString& load : {u""_s, u"0"_s}) {
+        Fill(u"Text1"_s, load);
+        Fill(u"Text2"_s, u"0.02"_s);
+        QTest::mouseClick(Find<QPushButton>(u"Command1"_s), Qt::LeftButton);
+    }
+    QCOMPARE(spare.size(), 2);
+    QCOMPARE_GE(spare[0], 0);
+    QCOMPARE_GE(spare[1], 0);
 }
 
 void Form1Test::exitEndsProgram()
