@@ -60,6 +60,7 @@ void SetUpApplication()
     QApplication::setPalette(host::ClassicPalette());
     QApplication::setWindowIcon(ProgramIcon());
     host::KeepWindowsAtTheirSize();
+    host::KeepModalWindowsInReach();
     AddSongTi();
     // The system font of Chinese (PRC) Windows, which message boxes use.
     QFont font(kSongTi.toString(), 9);

@@ -11,7 +11,8 @@ void ChooseWindowSystem();
 // Sets the running application up, once, before the first window is built:
 // its name and version, the Chinese (PRC) locale and Qt's own texts in
 // Chinese, the classic Windows look and colours, the icon of every window,
-// the design's font, and what screen readers see.
+// windows kept at their size and modal ones within reach, the design's
+// font, and what screen readers see.
 void SetUpApplication();
 
 }  // namespace vondrel

@@ -48,6 +48,7 @@ private slots:
     void closingReturnsToMainWindow();
     void everyOpeningIsFresh();
     void mainWindowTakesNoInputWhileOpen();
+    void minimizedComesBackWhenMainWindowIsActivated();
     void openingsLeaveNoWindowBehind();
 
 private:
@@ -217,6 +218,17 @@ void Form2Test::mainWindowTakesNoInputWhileOpen()
     // The same click, once the window is closed, does reach the main window.
     ClickThroughWindowSystem(*form1_, *FindControl<QPushButton>(*form1_, u"Command1"_s));
     QCOMPARE(result->text(), u"300.0"_s);
+}
+
+void Form2Test::minimizedComesBackWhenMainWindowIsActivated()
+{
+    QVERIFY(WhileOpen([this](QWidget& form2) {
+        form2.windowHandle()->setWindowStates(Qt::WindowMinimized);
+        form1_->windowHandle()->requestActivate();
+        QTRY_COMPARE(form2.windowHandle()->windowStates(), Qt::WindowNoState);
+        QTRY_VERIFY(form2.isActiveWindow());
+        form2.close();
+    }));
 }
 
 void Form2Test::openingsLeaveNoWindowBehind()
