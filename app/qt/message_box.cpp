@@ -37,6 +37,9 @@ QString BoxAsText(const QMessageBox& box)
 int TitleBarWidth(const QMessageBox& box)
 {
     QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    // Where the desktop names no face of its own, the program's.
+    if (!QFontDatabase::hasFamily(font.family()))
+        font.setFamily(box.font().family());
     font.setBold(true);
     const int caption = QFontMetrics(font).horizontalAdvance(box.windowTitle());
     const int button = box.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &box);
