@@ -81,6 +81,32 @@ void KeepWindowsAtTheirSize()
     qApp->installEventFilter(new KeepsNormalSize(qApp));
 }
 
+namespace {
+
+// Whether the window is the modal one, or one of its own, such as its menus.
+bool BelongsTo(const QWindow* window, const QWindow& modal)
+{
+    for (; window; window = window->transientParent())
+        if (window == &modal)
+            return true;
+    return false;
+}
+
+}  // namespace
+
+void KeepModalWindowsInReach()
+{
+    QObject::connect(qApp, &QGuiApplication::focusWindowChanged, qApp, [](QWindow* focus) {
+        QWindow* modal = QGuiApplication::modalWindow();
+        if (!focus || !modal || BelongsTo(focus, *modal))
+            return;
+        modal->setWindowStates(modal->windowStates() & ~Qt::WindowMinimized);
+        // Which raises it too; on Wayland through the activation protocol,
+        // with the token of the click.
+        modal->requestActivate();
+    });
+}
+
 void EndProgram()
 {
     QCoreApplication::exit(0);

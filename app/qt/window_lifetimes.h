@@ -44,6 +44,14 @@ bool IsBlockedByModalWindow(const QWidget& widget);
 // window of fixed size. Call it once, at start-up.
 void KeepWindowsAtTheirSize();
 
+// Keeps a modal window within the user's reach from then on: one that was
+// minimized, which leaves the program's other windows taking no input with
+// nothing on screen to say why, comes back, active, as soon as one of the
+// windows it blocks is activated, as by a click. Wayland does not tell a
+// program that a desktop minimized its window, so any such activation
+// brings the modal window forward. Call it once, at start-up.
+void KeepModalWindowsInReach();
+
 // Ends the program at once with exit status 0, whatever windows are open:
 // every running event loop returns, and with it the program's main loop.
 void EndProgram();

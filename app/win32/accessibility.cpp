@@ -1,6 +1,7 @@
 #include "app/win32/accessibility.h"
 
 #include "app/win32/form.h"
+#include "app/win32/text.h"
 
 #include <oleacc.h>
 
@@ -65,8 +66,18 @@ void DescribeForScreenReaders(const Form& form)
     services->Release();
 }
 
-void Announce(HWND liveRegion)
+void Announce(HWND liveRegion, std::u16string_view announcement)
 {
+    // Screen readers speak a live region's name when it changes (Narrator
+    // through UI Automation, NVDA through either interface), as Windows'
+    // Calculator names its display after what it shows.
+    IAccPropServices* services = nullptr;
+    if (SUCCEEDED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
+                                   reinterpret_cast<void**>(&services)))) {
+        services->SetHwndPropStr(liveRegion, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_NAME,
+                                 std::wstring(ViewOf(announcement)).c_str());
+        services->Release();
+    }
     NotifyWinEvent(kLiveRegionChanged, liveRegion, OBJID_CLIENT, CHILDID_SELF);
 }
 

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <string_view>
+
 namespace vondrel::host {
 
 class Form;
@@ -14,7 +16,8 @@ class Form;
 // description of its own is described as its pictures are.
 void DescribeForScreenReaders(const Form& form);
 
-// Has a screen reader speak the new text of a live region, away from the focus.
-void Announce(HWND liveRegion);
+// Has a screen reader speak the announcement for a live region that has
+// changed, away from the focus; the region is named after it from then on.
+void Announce(HWND liveRegion, std::u16string_view announcement);
 
 }  // namespace vondrel::host

@@ -6,7 +6,7 @@
 
 #include "modal_boxes.h"
 
-#include "app/qt/project_settings.h"
+#include "app/qt/application_start_up.h"
 #include "ui/main/qt/form1.h"
 #include "ui/principle/qt/form2.h"
 
@@ -62,7 +62,7 @@ QString DrawnBy(const QFont& font, const QString& character)
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    vondrel::ApplyProjectSettings();
+    vondrel::SetUpApplication();
     vondrel::Form1 form1;
     vondrel::Form2 form2(&form1);
     QList<std::pair<QString, QFont>> texts = TextsOf(form1) + TextsOf(form2);

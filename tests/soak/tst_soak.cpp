@@ -7,7 +7,7 @@
 #include "principle_window.h"
 #include "window_support.h"
 
-#include "app/qt/project_settings.h"
+#include "app/qt/application_start_up.h"
 #include "app/qt/window_lifetimes.h"
 #include "ui/main/qt/form1.h"
 
@@ -120,7 +120,7 @@ class SoakTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { vondrel::ApplyProjectSettings(); }
+    void initTestCase() { vondrel::SetUpApplication(); }
     void longSessionStaysCorrectAndDoesNotGrow();
 };
 

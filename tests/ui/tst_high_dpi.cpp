@@ -1,6 +1,6 @@
 #include "window_support.h"
 
-#include "app/qt/project_settings.h"
+#include "app/qt/application_start_up.h"
 #include "ui/main/qt/form1.h"
 #include "ui/principle/qt/form2.h"
 
@@ -74,7 +74,7 @@ private:
 
 void HighDpiTest::initTestCase()
 {
-    vondrel::ApplyProjectSettings();
+    vondrel::SetUpApplication();
     ratio_ = qApp->devicePixelRatio();
     QVERIFY2(ratio_ > 1.0, "QT_SCALE_FACTOR is not set above 1");
 }

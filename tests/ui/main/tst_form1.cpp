@@ -1,13 +1,17 @@
 #include "modal_boxes.h"
 #include "window_support.h"
 
+#include "app/qt/application_start_up.h"
 #include "app/qt/song_face.h"
-#include "app/qt/project_settings.h"
+#include "app/qt/text_bridge.h"
 #include "app/qt/window_lifetimes.h"
+#include "tests/calc/calculation_examples.h"
 #include "ui/main/qt/form1.h"
 
 #include <QClipboard>
+#include <QFontDatabase>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -16,6 +20,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 #include <QWindow>
 
@@ -24,6 +29,7 @@
 
 using namespace Qt::StringLiterals;
 using vondrel::Form1;
+using vondrel::ToQString;
 
 namespace {
 
@@ -35,6 +41,9 @@ QRect Twips(int left, int top, int width, int height)
 
 const QColor kWindowColour(192, 255, 255);
 const QColor kResultColour(255, 224, 192);
+
+// In the output box before a press: replaced by a result, kept otherwise.
+const QString kEarlierResult = u"12.3"_s;
 
 // Types the text key by key, as a keyboard layout that has these characters
 // would deliver them.
@@ -73,7 +82,7 @@ class Form1Test : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { vondrel::ApplyProjectSettings(); }
+    void initTestCase() { vondrel::SetUpApplication(); }
     void init();
     void cleanup() { form_.reset(); }
 
@@ -100,6 +109,7 @@ private slots:
     void longResultShowsFromItsStart();
     void incompleteInputKeepsEarlierResult();
     void boxCopiesAsOnWindows();
+    void boxesAreWideEnoughForTheirCaption();
     void exitEndsProgram();
     void closeBoxEndsProgram();
 
@@ -454,36 +464,30 @@ void Form1Test::calculate_data()
 {
     QTest::addColumn<QString>("load");
     QTest::addColumn<QString>("period");
-    QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("after");
     QTest::addColumn<QStringList>("boxes");
 
-    const QStringList none;
-    QTest::newRow("both empty") << u""_s << u""_s << u""_s << u""_s << QStringList{kIncompleteBox};
-    QTest::newRow("period empty") << u"100"_s << u""_s << u""_s << u""_s << QStringList{kIncompleteBox};
-    QTest::newRow("load of blanks, earlier result kept")
-        << u" \t　"_s << u"0.02"_s << u"300.0"_s << u"300.0"_s << QStringList{kIncompleteBox};
-    QTest::newRow("100 ohm, 0.02 s") << u"100"_s << u"0.02"_s << u""_s << u"300.0"_s << none;
-    QTest::newRow("earlier result replaced") << u"1000"_s << u"0.01"_s << u"300.0"_s << u"15.0"_s << none;
-    QTest::newRow("full-width digits") << u"１００"_s << u"０．０２"_s << u""_s << u"300.0"_s << none;
-    QTest::newRow("units typed after the numbers") << u"100Ω"_s << u"0.02s"_s << u""_s << u"300.0"_s << none;
-    QTest::newRow("load that is no number") << u"abc"_s << u"0.02"_s << u""_s << u""_s
-                                            << QStringList{kDivisionByZeroBox};
-
-    // Values as electronics people write them.
-    QTest::newRow("resistor code and milliseconds") << u"4k7"_s << u"20ms"_s << u""_s << u"6.4"_s << none;
-    QTest::newRow("zero frequency") << u"100"_s << u"0Hz"_s << u""_s << u""_s << QStringList{kDivisionByZeroBox};
+    for (const CalculationExample& example : kCalculationExamples) {
+        const QString load = ToQString(example.load);
+        const QString period = ToQString(example.period);
+        if (example.runtimeError != 0)
+            QTest::newRow(example.name) << load << period << kEarlierResult
+                                        << QStringList{example.runtimeError == 11 ? kDivisionByZeroBox : kOverflowBox};
+        else if (example.resultText.empty())
+            QTest::newRow(example.name) << load << period << kEarlierResult << QStringList{kIncompleteBox};
+        else
+            QTest::newRow(example.name) << load << period << ToQString(example.resultText) << QStringList{};
+    }
 }
 
 void Form1Test::calculate()
 {
     QFETCH(QString, load);
     QFETCH(QString, period);
-    QFETCH(QString, before);
     QFETCH(QString, after);
     QFETCH(QStringList, boxes);
 
-    Find<QLineEdit>(u"Text3"_s)->setText(before);
+    Find<QLineEdit>(u"Text3"_s)->setText(kEarlierResult);
     Fill(u"Text1"_s, load);
     Fill(u"Text2"_s, period);
     QCOMPARE(PressCalculate(), boxes);
@@ -566,6 +570,32 @@ void Form1Test::boxCopiesAsOnWindows()
              u"---------------------------\n"
              u"确定   \n"
              u"---------------------------\n"_s);
+}
+
+void Form1Test::boxesAreWideEnoughForTheirCaption()
+{
+    QList<int> spare;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&spare] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); box && box->isVisible()) {
+            QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+            font.setBold(true);
+            const int caption = QFontMetrics(font).horizontalAdvance(box->windowTitle());
+            const int button = box->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, box);
+            // The caption centred, with three of the frame's buttons on either side.
+            spare << box->width() - caption - 6 * button;
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    watch.start(5);
+    for (const QString& load : {u""_s, u"0"_s}) {
+        Fill(u"Text1"_s, load);
+        Fill(u"Text2"_s, u"0.02"_s);
+        QTest::mouseClick(Find<QPushButton>(u"Command1"_s), Qt::LeftButton);
+    }
+    QCOMPARE(spare.size(), 2);
+    QCOMPARE_GE(spare[0], 0);
+    QCOMPARE_GE(spare[1], 0);
 }
 
 void Form1Test::exitEndsProgram()

@@ -1,5 +1,5 @@
+#include "app/qt/application_start_up.h"
 #include "app/qt/song_face.h"
-#include "app/qt/project_settings.h"
 #include "app/qt/window_lifetimes.h"
 #include "ui/main/qt/form1.h"
 #include "principle_window.h"
@@ -37,7 +37,7 @@ class Form2Test : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { vondrel::ApplyProjectSettings(); }
+    void initTestCase() { vondrel::SetUpApplication(); }
     void init();
     void cleanup() { form1_.reset(); }
 
@@ -48,6 +48,7 @@ private slots:
     void closingReturnsToMainWindow();
     void everyOpeningIsFresh();
     void mainWindowTakesNoInputWhileOpen();
+    void minimizedComesBackWhenMainWindowIsActivated();
     void openingsLeaveNoWindowBehind();
 
 private:
@@ -217,6 +218,17 @@ void Form2Test::mainWindowTakesNoInputWhileOpen()
     // The same click, once the window is closed, does reach the main window.
     ClickThroughWindowSystem(*form1_, *FindControl<QPushButton>(*form1_, u"Command1"_s));
     QCOMPARE(result->text(), u"300.0"_s);
+}
+
+void Form2Test::minimizedComesBackWhenMainWindowIsActivated()
+{
+    QVERIFY(WhileOpen([this](QWidget& form2) {
+        form2.windowHandle()->setWindowStates(Qt::WindowMinimized);
+        form1_->windowHandle()->requestActivate();
+        QTRY_COMPARE(form2.windowHandle()->windowStates(), Qt::WindowNoState);
+        QTRY_VERIFY(form2.isActiveWindow());
+        form2.close();
+    }));
 }
 
 void Form2Test::openingsLeaveNoWindowBehind()

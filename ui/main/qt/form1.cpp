@@ -8,7 +8,7 @@
 #include "app/qt/text_bridge.h"
 #include "app/qt/text_box.h"
 #include "app/qt/window_lifetimes.h"
-#include "calc/filter_capacitance.h"
+#include "calc/calculation_presenter.h"
 #include "ui/principle/qt/form2.h"
 
 namespace vondrel {
@@ -31,16 +31,15 @@ Form1::~Form1() = default;
 // Calculate
 void Form1::Command1_Click()
 {
-    const QString load = ui_->Text1->text();
-    const QString period = ui_->Text2->text();
-    const CalculationOutcome outcome = CalculateFilterCapacitance(ViewOf(load), ViewOf(period));
-    if (outcome.kind == CalculationOutcome::Kind::IncompleteInput) {
-        host::ShowMessage(this, ToQString(kIncompleteInputMessage));
+    const CalculationPresentation shown = PresentCalculation(
+        ViewOf(ui_->Text1->text()), ViewOf(ui_->Text2->text()), ViewOf(ui_->Label9->accessibleName()));
+    if (!shown.message.empty()) {
+        host::ShowMessage(this, ToQString(shown.message));
         return;
     }
-    host::ReplaceText(*ui_->Text3, ToQString(outcome.resultText));
-    // The result shows away from the focus: a screen reader is told it, with its unit.
-    host::Announce(*this, ui_->Text3->text() + u' ' + ui_->Label9->accessibleName());
+    host::ReplaceText(*ui_->Text3, ToQString(shown.resultText));
+    // The result shows away from the focus: a screen reader is told it.
+    host::Announce(*this, ToQString(shown.announcement));
 }
 
 // Principle: a fresh window at every opening, owned by this one so that it

@@ -2,9 +2,10 @@
 
 #include "app/win32/accessibility.h"
 #include "app/win32/message_box.h"
+#include "app/win32/text.h"
 #include "app/win32/text_box.h"
 #include "app/win32/window_lifetimes.h"
-#include "calc/filter_capacitance.h"
+#include "calc/calculation_presenter.h"
 #include "ui/principle/win32/form2.h"
 #include "windows_designs.h"
 
@@ -22,16 +23,16 @@ Form1::Form1() : form_(design::Form1::kWindow)
 // Calculate
 void Form1::Command1_Click()
 {
-    const std::u16string load = host::TextOf(form_.control(Controls::Text1));
-    const std::u16string period = host::TextOf(form_.control(Controls::Text2));
-    const CalculationOutcome outcome = CalculateFilterCapacitance(load, period);
-    if (outcome.kind == CalculationOutcome::Kind::IncompleteInput) {
-        host::ShowMessage(form_, kIncompleteInputMessage);
+    const CalculationPresentation shown =
+        PresentCalculation(host::TextOf(form_.control(Controls::Text1)), host::TextOf(form_.control(Controls::Text2)),
+                           ViewOf(Controls::kWindow.controls[Controls::Label9].accessibleName));
+    if (!shown.message.empty()) {
+        host::ShowMessage(form_, shown.message);
         return;
     }
-    host::ReplaceText(form_.control(Controls::Text3), outcome.resultText);
+    host::ReplaceText(form_.control(Controls::Text3), shown.resultText);
     // The result shows away from the focus: a screen reader is told it.
-    host::Announce(form_.control(Controls::Text3));
+    host::Announce(form_.control(Controls::Text3), shown.announcement);
 }
 
 // Principle: a fresh window at every opening, owned by this one so that it

@@ -1,7 +1,9 @@
-#include "app/qt/project_settings.h"
+#include "app/qt/application_start_up.h"
 
 #include "app/qt/accessible_interfaces.h"
+#include "app/qt/classic_palette.h"
 #include "app/qt/picture.h"
+#include "app/qt/project_settings.h"
 #include "app/qt/song_face.h"
 #include "app/qt/window_lifetimes.h"
 
@@ -10,7 +12,6 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QPalette>
 #include <QPixmap>
 #include <QTranslator>
 
@@ -26,34 +27,6 @@ QIcon ProgramIcon()
     for (const int side : {16, 32, 48, 64})
         icon.addPixmap(QPixmap::fromImage(host::ReadPicture(QStringLiteral(":/icons/%1.png").arg(side))));
     return icon;
-}
-
-// The light colours of classic dialogs, which the design's own colours are
-// chosen against: black text on grey faces and white boxes. Every role the
-// controls draw with is set, so that a dark desktop theme changes none.
-QPalette ClassicPalette()
-{
-    const QColor black(0, 0, 0);
-    const QColor white(255, 255, 255);
-    const QColor face(239, 239, 239);
-    QPalette palette(black, face, white, QColor(159, 159, 159), QColor(184, 184, 184), black, white, white, face);
-    palette.setColor(QPalette::Midlight, QColor(202, 202, 202));
-    palette.setColor(QPalette::Shadow, QColor(118, 118, 118));
-    palette.setColor(QPalette::Highlight, QColor(48, 140, 198));
-    palette.setColor(QPalette::HighlightedText, white);
-    palette.setColor(QPalette::Link, QColor(0, 0, 255));
-    palette.setColor(QPalette::LinkVisited, QColor(255, 0, 255));
-    palette.setColor(QPalette::AlternateBase, QColor(247, 247, 247));
-    palette.setColor(QPalette::ToolTipBase, QColor(255, 255, 220));
-    palette.setColor(QPalette::ToolTipText, black);
-    palette.setColor(QPalette::PlaceholderText, QColor(0, 0, 0, 128));
-    const QColor greyedOut(190, 190, 190);
-    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::Dark})
-        palette.setColor(QPalette::Disabled, role, greyedOut);
-    palette.setColor(QPalette::Disabled, QPalette::Base, face);
-    palette.setColor(QPalette::Disabled, QPalette::Shadow, QColor(177, 177, 177));
-    palette.setColor(QPalette::Disabled, QPalette::Highlight, QColor(145, 145, 145));
-    return palette;
 }
 
 // Qt's own texts, such as the input boxes' menu, in Chinese: the system's
@@ -73,7 +46,7 @@ void ChooseWindowSystem()
         qputenv("QT_QPA_PLATFORM", "xcb");
 }
 
-void ApplyProjectSettings()
+void SetUpApplication()
 {
     QCoreApplication::setApplicationName(kProjectTitle.toString());
     QCoreApplication::setApplicationVersion(QStringLiteral(VONDREL_VERSION));
@@ -84,9 +57,10 @@ void ApplyProjectSettings()
     // The windows are designed as classic Windows dialogs: frames whose line
     // runs through the caption, sunken boxes, raised buttons, in light colours.
     QApplication::setStyle(QStringLiteral("Windows"));
-    QApplication::setPalette(ClassicPalette());
+    QApplication::setPalette(host::ClassicPalette());
     QApplication::setWindowIcon(ProgramIcon());
     host::KeepWindowsAtTheirSize();
+    host::KeepModalWindowsInReach();
     AddSongTi();
     // The system font of Chinese (PRC) Windows, which message boxes use.
     QFont font(kSongTi.toString(), 9);
