@@ -1,17 +1,18 @@
 #!/usr/bin/env bash
-# tst_end_to_end.sh WINEPREFIX VONDREL_EXE
+# tst_end_to_end.sh WINEPREFIX VONDREL_EXE [SCENARIO...]
 #
 # Runs the Windows program under Wine on a private X server and uses it
 # only from the outside, as a person would: typing and pasting into its
 # boxes, clicking its buttons, pressing keys, closing windows by their
 # close box, and reading texts back through the clipboard. Each scenario
-# starts the program afresh.
+# starts the program afresh; all run unless some are named.
 set -uo pipefail
 export LC_ALL=C.UTF-8
 
-[[ $# -eq 2 ]] || { echo "usage: $0 WINEPREFIX VONDREL_EXE" >&2; exit 2; }
+[[ $# -ge 2 ]] || { echo "usage: $0 WINEPREFIX VONDREL_EXE [SCENARIO...]" >&2; exit 2; }
 export WINEPREFIX=$1
 readonly VONDREL=$2
+shift 2
 
 here=$(dirname "${BASH_SOURCE[0]}")
 source "$here/wine.sh"
@@ -174,5 +175,8 @@ stop_wine() {
 
 open_test_session stop_wine
 
-run_scenarios calculates zero_load_is_reported_and_the_program_goes_on principle_window_is_modal \
-    exit_button_ends_the_program close_box_ends_the_program lays_out_at_twice_the_density
+if [[ $# -eq 0 ]]; then
+    set -- calculates zero_load_is_reported_and_the_program_goes_on principle_window_is_modal \
+        exit_button_ends_the_program close_box_ends_the_program lays_out_at_twice_the_density
+fi
+run_scenarios "$@"
