@@ -30,9 +30,10 @@ readonly FORM2_EXIT=(264 100)
 # --- The program -----------------------------------------------------------------
 
 # Wine's message boxes copy nothing with Ctrl+C; Wine's trace of them tells
-# the prompt that the program passed.
+# the prompt that the program passed. A test may ask for more of Wine's
+# trace (VONDREL_WINEDEBUG) and for the logs to be kept (VONDREL_LOGS).
 start_vondrel() {
-    WINEDEBUG=+msgbox "${WINE[@]}" "$VONDREL" >"$SCRATCH/$SCENARIO.log" 2>&1 &
+    WINEDEBUG=+msgbox${VONDREL_WINEDEBUG:+,$VONDREL_WINEDEBUG} "${WINE[@]}" "$VONDREL" >"$SCRATCH/$SCENARIO.log" 2>&1 &
     APP_PID=$!
     FORM1=$(wait_for_window "$APP_PID" '^VondrelV1\.0') ||
         fail "the main window shows" "no window captioned VondrelV1.0 within the deadline"
@@ -167,6 +168,12 @@ lays_out_at_twice_the_density() {
     expect_equal "Exit at 200 % ends the program with status 0" 0 "$EXIT_STATUS"
 }
 
+# Back to 100 %, for the tests that share the prefix.
+restore_the_density() {
+    "${WINE[@]}" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1
+    wineserver --kill
+}
+
 # --- Running ---------------------------------------------------------------------
 
 stop_wine() {
@@ -180,3 +187,7 @@ if [[ $# -eq 0 ]]; then
         exit_button_ends_the_program close_box_ends_the_program lays_out_at_twice_the_density
 fi
 run_scenarios "$@"
+status=$?
+[[ -z ${VONDREL_LOGS:-} ]] || cp "$SCRATCH"/*.log "$VONDREL_LOGS"
+restore_the_density
+exit "$status"

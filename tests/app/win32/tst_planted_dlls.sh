@@ -8,8 +8,10 @@
 # prefer each such DLL to its own, as Windows looks beside the program
 # first for any DLL that is not one of its KnownDLLs. (Those it maps from
 # System32 alone, where Wine would take them from beside the program too.)
-# The program is then used a little; a planted DLL that ran has written its
-# path into the marker file.
+# The program is then used a little. A planted DLL that ran has written its
+# path into the marker file; and none may even be mapped, as Wine's trace
+# tells: one that lacked a function imported from it would not run, where
+# an attacker's would.
 set -uo pipefail
 export LC_ALL=C.UTF-8
 
@@ -38,12 +40,16 @@ for name in $imported "${later[@]}"; do
 done
 echo "planted: $(cd "$folder" && echo *.dll)"
 
+# The folder as the program sees it, on Wine's drive Z:, which is /. Asked
+# of winepath, Wine would start here without the test's display, and the
+# program then could make no window.
+windows_folder="Z:${folder//\//\\}"
 marker="$folder/marker"
-export VONDREL_PLANTED_MARKER
-VONDREL_PLANTED_MARKER=$(winepath -w "$marker")
-WINEDLLOVERRIDES=$(IFS=';'; echo "${overrides[*]}") \
+export VONDREL_PLANTED_MARKER="$windows_folder\\marker"
+mkdir "$folder/logs"
+VONDREL_LOGS="$folder/logs" VONDREL_WINEDEBUG=+module WINEDLLOVERRIDES=$(IFS=';'; echo "${overrides[*]}") \
     bash "$here/tst_end_to_end.sh" "$WINEPREFIX" "$folder/vondrel.exe" \
-    principle_window_is_modal exit_button_ends_the_program
+    calculates principle_window_is_modal exit_button_ends_the_program
 used=$?
 
 if [[ -e $marker ]]; then
@@ -51,4 +57,10 @@ if [[ -e $marker ]]; then
     exit 1
 fi
 echo "ok   no planted DLL ran"
+mapped=$(grep -ah 'mapping PE file' "$folder"/logs/*.log | grep -aiF "$windows_folder\\" | grep -aio '[^\]*\.dll' | sort -u)
+if [[ -n $mapped ]]; then
+    echo "FAIL planted DLLs were loaded into the program: $(echo $mapped)"
+    exit 1
+fi
+echo "ok   no planted DLL was loaded"
 exit "$used"
