@@ -73,6 +73,8 @@ icon=$(sed -n 's/^"ProductIcon"="\(.*\)"$/\1/p' "$WINEPREFIX/installed.registry"
 check "it has the program's icon: ${icon:-none}" test -s "$(winepath -u "${icon:-C:\\none}" 2>/dev/null)"
 
 if [[ $(file -b "$EXE") == PE32+* ]] || "$here/runs-32-bit-programs"; then
+    # Wine, started above without a display, would keep none for the program.
+    wineserver --kill
     check "the program installed runs" bash "$here/tst_end_to_end.sh" "$WINEPREFIX" "$WINEPREFIX/drive_c/$program" \
         calculates exit_button_ends_the_program
 else
