@@ -1,17 +1,18 @@
 #!/usr/bin/env bash
-# tst_end_to_end.sh WINEPREFIX VONDREL_EXE
+# tst_end_to_end.sh WINEPREFIX VONDREL_EXE [SCENARIO...]
 #
 # Runs the Windows program under Wine on a private X server and uses it
 # only from the outside, as a person would: typing and pasting into its
 # boxes, clicking its buttons, pressing keys, closing windows by their
 # close box, and reading texts back through the clipboard. Each scenario
-# starts the program afresh.
+# starts the program afresh; all run unless some are named.
 set -uo pipefail
 export LC_ALL=C.UTF-8
 
-[[ $# -eq 2 ]] || { echo "usage: $0 WINEPREFIX VONDREL_EXE" >&2; exit 2; }
+[[ $# -ge 2 ]] || { echo "usage: $0 WINEPREFIX VONDREL_EXE [SCENARIO...]" >&2; exit 2; }
 export WINEPREFIX=$1
 readonly VONDREL=$2
+shift 2
 
 here=$(dirname "${BASH_SOURCE[0]}")
 source "$here/wine.sh"
@@ -29,9 +30,10 @@ readonly FORM2_EXIT=(264 100)
 # --- The program -----------------------------------------------------------------
 
 # Wine's message boxes copy nothing with Ctrl+C; Wine's trace of them tells
-# the prompt that the program passed.
+# the prompt that the program passed. A test may ask for more of Wine's
+# trace (VONDREL_WINEDEBUG) and for the logs to be kept (VONDREL_LOGS).
 start_vondrel() {
-    WINEDEBUG=+msgbox "${WINE[@]}" "$VONDREL" >"$SCRATCH/$SCENARIO.log" 2>&1 &
+    WINEDEBUG=+msgbox${VONDREL_WINEDEBUG:+,$VONDREL_WINEDEBUG} "${WINE[@]}" "$VONDREL" >"$SCRATCH/$SCENARIO.log" 2>&1 &
     APP_PID=$!
     FORM1=$(wait_for_window "$APP_PID" '^VondrelV1\.0') ||
         fail "the main window shows" "no window captioned VondrelV1.0 within the deadline"
@@ -184,6 +186,12 @@ lays_out_at_twice_the_density() {
     expect_equal "Exit at 200 % ends the program with status 0" 0 "$EXIT_STATUS"
 }
 
+# Back to 100 %, for the tests that share the prefix.
+restore_the_density() {
+    "${WINE[@]}" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1
+    wineserver --kill
+}
+
 # --- Running ---------------------------------------------------------------------
 
 stop_wine() {
@@ -192,5 +200,12 @@ stop_wine() {
 
 open_test_session stop_wine
 
-run_scenarios calculates run_time_errors_are_reported_and_the_program_goes_on principle_window_is_modal \
-    exit_button_ends_the_program close_box_ends_the_program lays_out_at_twice_the_density
+if [[ $# -eq 0 ]]; then
+    set -- calculates run_time_errors_are_reported_and_the_program_goes_on principle_window_is_modal \
+        exit_button_ends_the_program close_box_ends_the_program lays_out_at_twice_the_density
+fi
+run_scenarios "$@"
+status=$?
+[[ -z ${VONDREL_LOGS:-} ]] || cp "$SCRATCH"/*.log "$VONDREL_LOGS"
+restore_the_density
+exit "$status"

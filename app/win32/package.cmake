@@ -1,0 +1,61 @@
+# The Windows packages of the program, for the architecture being built:
+# a portable zip and an installer (MSI), each with the licences of the
+# runtime libraries linked into the program, MinGW-w64's (with its threads
+# library) and GCC's.
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(architecture x64)
+    set(mingw_licence /usr/share/doc/mingw-w64-x86-64-dev/copyright)
+    # Stable for all versions: a newer installer finds and replaces an older one by these.
+    set(msi_variables -D UpgradeCode=DA746096-0D79-449C-A2ED-F38A91AF5218
+        -D ProgramComponent=D4541655-0F3C-42CF-A430-73955DD23D9C
+        -D LicencesComponent=AAFAFAF1-E920-4B6A-A97E-E1BF1CECF76D
+        -D ShortcutComponent=E0B5FE70-195A-401F-B1CE-73CF66151D06
+        -D ProgramFilesFolder=ProgramFiles64Folder -D Win64=yes -D ShortcutName=Vondrel)
+else()
+    set(architecture x86)
+    set(mingw_licence /usr/share/doc/mingw-w64-i686-dev/copyright)
+    set(msi_variables -D UpgradeCode=A4EF41E8-97F9-4A93-827E-4F05F4A28818
+        -D ProgramComponent=545A4B9E-A869-43A4-8C61-F86A32C843AC
+        -D LicencesComponent=5BD105F2-CC72-4A38-B0BA-172F15B69C15
+        -D ShortcutComponent=C11C2FBA-9F59-4083-A987-41AED84E7BA5
+        -D ProgramFilesFolder=ProgramFilesFolder -D Win64=no -D "ShortcutName=Vondrel (32-bit)")
+endif()
+set(gcc_licence /usr/share/doc/gcc-mingw-w64-base/copyright)
+set(package_name Vondrel-${PROJECT_VERSION}-windows-${architecture})
+
+# The portable zip: the program and the licences, in a folder of their own.
+set(portable ${PROJECT_BINARY_DIR}/${package_name})
+add_custom_command(
+    OUTPUT ${portable}.zip
+    COMMAND ${CMAKE_COMMAND} -E rm -rf ${portable}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${portable}/licences
+    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:vondrel> ${portable}/
+    COMMAND ${CMAKE_COMMAND} -E copy ${mingw_licence} ${portable}/licences/mingw-w64-runtime.txt
+    COMMAND ${CMAKE_COMMAND} -E copy ${gcc_licence} ${portable}/licences/gcc-runtime.txt
+    COMMAND ${CMAKE_COMMAND} -E tar cf ${portable}.zip --format=zip -- ${package_name}
+    DEPENDS vondrel ${mingw_licence} ${gcc_licence}
+    WORKING_DIRECTORY ${PROJECT_BINARY_DIR}
+    COMMENT "Packing the portable zip")
+add_custom_target(portable_zip ALL DEPENDS ${portable}.zip)
+
+# The installer, made by wixl from vondrel.wxs in a folder of the files it
+# packs, named as the installed ones: wixl takes only relative paths.
+find_program(WIXL wixl REQUIRED)
+set(wxs ${CMAKE_CURRENT_SOURCE_DIR}/vondrel.wxs)
+set(icon ${PROJECT_SOURCE_DIR}/resources/vondrel.ico)
+set(installer ${PROJECT_BINARY_DIR}/${package_name}.msi)
+set(staged ${CMAKE_CURRENT_BINARY_DIR}/installer-files)
+file(MAKE_DIRECTORY ${staged}/licences)
+add_custom_command(
+    OUTPUT ${installer}
+    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:vondrel> ${icon} ${staged}/
+    COMMAND ${CMAKE_COMMAND} -E copy ${mingw_licence} ${staged}/licences/mingw-w64-runtime.txt
+    COMMAND ${CMAKE_COMMAND} -E copy ${gcc_licence} ${staged}/licences/gcc-runtime.txt
+    COMMAND ${WIXL} --arch ${architecture} -o ${installer}
+            -D Version=${PROJECT_VERSION} -D Architecture=${architecture} -D Homepage=${VONDREL_HOMEPAGE}
+            ${msi_variables} ${wxs}
+    DEPENDS vondrel ${wxs} ${icon} ${mingw_licence} ${gcc_licence}
+    WORKING_DIRECTORY ${staged}
+    VERBATIM
+    COMMENT "Making the installer")
+add_custom_target(installer ALL DEPENDS ${installer})
