@@ -39,13 +39,23 @@ std::wstring DescriptionOf(const WindowDesign& design)
     return description;
 }
 
+// Windows' service that annotates windows for screen readers; null where
+// there is none. The caller releases it.
+IAccPropServices* AnnotationServices()
+{
+    IAccPropServices* services = nullptr;
+    return SUCCEEDED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
+                                      reinterpret_cast<void**>(&services)))
+        ? services
+        : nullptr;
+}
+
 }  // namespace
 
 void DescribeForScreenReaders(const Form& form)
 {
-    IAccPropServices* services = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
-                                reinterpret_cast<void**>(&services))))
+    IAccPropServices* services = AnnotationServices();
+    if (!services)
         return;
     const auto setText = [services](HWND window, const MSAAPROPID& property, std::wstring_view text) {
         if (window && !text.empty())
@@ -71,9 +81,7 @@ void Announce(HWND liveRegion, std::u16string_view announcement)
     // Screen readers speak a live region's name when it changes (Narrator
     // through UI Automation, NVDA through either interface), as Windows'
     // Calculator names its display after what it shows.
-    IAccPropServices* services = nullptr;
-    if (SUCCEEDED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
-                                   reinterpret_cast<void**>(&services)))) {
+    if (IAccPropServices* services = AnnotationServices()) {
         services->SetHwndPropStr(liveRegion, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_NAME,
                                  std::wstring(ViewOf(announcement)).c_str());
         services->Release();

@@ -39,22 +39,22 @@ add_custom_command(
 add_custom_target(portable_zip ALL DEPENDS ${portable}.zip)
 
 # The installer, made by wixl from vondrel.wxs in a folder of the files it
-# packs, named as the installed ones: wixl takes only relative paths.
+# packs, named as the installed ones: wixl takes only relative paths. They
+# are the portable program's, and the icon.
 find_program(WIXL wixl REQUIRED)
 set(wxs ${CMAKE_CURRENT_SOURCE_DIR}/vondrel.wxs)
 set(icon ${PROJECT_SOURCE_DIR}/resources/vondrel.ico)
 set(installer ${PROJECT_BINARY_DIR}/${package_name}.msi)
 set(staged ${CMAKE_CURRENT_BINARY_DIR}/installer-files)
-file(MAKE_DIRECTORY ${staged}/licences)
+file(MAKE_DIRECTORY ${staged})
 add_custom_command(
     OUTPUT ${installer}
-    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:vondrel> ${icon} ${staged}/
-    COMMAND ${CMAKE_COMMAND} -E copy ${mingw_licence} ${staged}/licences/mingw-w64-runtime.txt
-    COMMAND ${CMAKE_COMMAND} -E copy ${gcc_licence} ${staged}/licences/gcc-runtime.txt
+    COMMAND ${CMAKE_COMMAND} -E copy_directory ${portable} ${staged}
+    COMMAND ${CMAKE_COMMAND} -E copy ${icon} ${staged}/
     COMMAND ${WIXL} --arch ${architecture} -o ${installer}
             -D Version=${PROJECT_VERSION} -D Architecture=${architecture} -D Homepage=${VONDREL_HOMEPAGE}
             ${msi_variables} ${wxs}
-    DEPENDS vondrel ${wxs} ${icon} ${mingw_licence} ${gcc_licence}
+    DEPENDS ${portable}.zip ${wxs} ${icon}
     WORKING_DIRECTORY ${staged}
     VERBATIM
     COMMENT "Making the installer")
