@@ -200,12 +200,14 @@ void Form::CreateControls()
 
 void Form::Layout(UINT dpi)
 {
-    font_ = CreateDesignFont(design_.font, dpi);
+    // The fonts of the new density go to every control before those of the
+    // old one are deleted, which the controls hold until then.
+    GdiObject<HFONT> formFont = CreateDesignFont(design_.font, dpi);
     HDC screen = GetDC(nullptr);
     for (Control& control : controls_) {
         const ControlDesign& design = *control.design;
         GdiObject<HFONT> font = design.font ? CreateDesignFont(*design.font, dpi) : nullptr;
-        HFONT used = font ? font.get() : font_.get();
+        HFONT used = font ? font.get() : formFont.get();
         const Box& box = design.box;
         control.box = {Scaled(box.left, dpi), Scaled(box.top, dpi), Scaled(box.left + box.width, dpi),
                        Scaled(box.top + box.height, dpi)};
@@ -228,12 +230,14 @@ void Form::Layout(UINT dpi)
                          SWP_NOZORDER | SWP_NOACTIVATE);
             SendMessageW(control.window, WM_SETFONT, reinterpret_cast<WPARAM>(used), FALSE);
         }
-        // Replaced only once no control uses the font it had.
         control.font = std::move(font);
     }
     ReleaseDC(nullptr, screen);
-    const RECT frame =
-        FrameAround({0, 0, Scaled(design_.clientWidth, dpi), Scaled(design_.clientHeight, dpi)}, kStyle, kExStyle, dpi);
+    font_ = std::move(formFont);
+    // The frame as the system draws it: at the window's own density, which
+    // Windows has changed to the monitor's by the time it tells the window.
+    const RECT frame = FrameAround({0, 0, Scaled(design_.clientWidth, dpi), Scaled(design_.clientHeight, dpi)},
+                                   kStyle, kExStyle, DpiOf(handle_));
     SetWindowPos(handle_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(handle_, nullptr, TRUE);

@@ -14,8 +14,9 @@ namespace vondrel::host {
 // folder can be taken out of the search.
 void RestrictDllSearchToSystem32();
 
-// The density of the monitor the window is on; on Windows before 10,
-// version 1607, that of the system, at which Windows then runs the program.
+// The density of the monitor the window is on where the program follows
+// each monitor's (Windows 10, version 1703 on); elsewhere that of the
+// system, at which Windows then runs the program.
 UINT DpiOf(HWND window);
 
 // The window rectangle that holds that client rectangle at the density.

@@ -79,7 +79,7 @@ colours_on_screen() {
 
     click_at "$FORM1" "${PRINCIPLE[@]}"
     local form2
-    form2=$(wait_for_window "$APP_PID" '^Form2$') || fail "the principle button opens Form2" "no Form2 within the deadline"
+    form2=$(wait_for_window '^Form2$' "$APP_PID") || fail "the principle button opens Form2" "no Form2 within the deadline"
     xdotool mousemove 0 0
     expect_pixels "Form2's picture is on white" '4 * n >= 3 * FORM2_WIDTH * FORM2_HEIGHT' "$form2" 0 0 "$FORM2_WIDTH" "$FORM2_HEIGHT" \
         'r >= 240 && g >= 240 && b >= 240'
@@ -91,8 +91,8 @@ colours_on_screen() {
 colours_in_a_dark_desktop_theme() {
     export QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark
     colours_on_screen
-    "$SEND_CLOSE_REQUEST" "$(shown_windows "$APP_PID" '^Form2$')" || fail "Form2 closes" "the request was not sent"
-    expect_that "Form2 closes" poll no_shown_window "$APP_PID" '^Form2$'
+    "$SEND_CLOSE_REQUEST" "$(shown_windows '^Form2$' "$APP_PID")" || fail "Form2 closes" "the request was not sent"
+    expect_that "Form2 closes" poll no_shown_window '^Form2$' "$APP_PID"
     type_into "$FORM1" "${TEXT1[@]}" ''
     click_at "$FORM1" "${CALCULATE[@]}"
     expect_message_box "incomplete input opens a box"

@@ -34,14 +34,14 @@ readonly FORM2_EXIT=(264 100)
 start_vondrel() {
     "$VONDREL" >"$SCRATCH/$SCENARIO.log" 2>&1 &
     APP_PID=$!
-    FORM1=$(wait_for_window "$APP_PID" '^VondrelV1\.0') ||
+    FORM1=$(wait_for_window '^VondrelV1\.0' "$APP_PID") ||
         fail "the main window shows" "no window captioned VondrelV1.0 within the deadline"
 }
 
 # The text of the result box, or why it could not be copied.
 result_text() {
     copy_text_of "$FORM1" "${TEXT3[@]}" && return
-    if one_shown_window "$APP_PID" '^Vondrel$'; then
+    if one_shown_window '^Vondrel$' "$APP_PID"; then
         echo "(not copied: a box captioned Vondrel is open)"
     else
         echo "(not copied)"
@@ -60,7 +60,7 @@ expect_calculation() {
 # Expects a modal box captioned with the project title to open and take the
 # focus, and sets BOX to its id.
 expect_message_box() {
-    BOX=$(wait_for_window "$APP_PID" '^Vondrel$') || fail "$1" "no box captioned Vondrel within the deadline"
+    BOX=$(wait_for_window '^Vondrel$' "$APP_PID") || fail "$1" "no box captioned Vondrel within the deadline"
     # The search above ignores case.
     expect_equal "$1: caption" Vondrel "$(xdotool getwindowname "$BOX")"
     xprop -id "$BOX" _NET_WM_STATE | grep -q _NET_WM_STATE_MODAL || fail "$1" "the box is not modal"
@@ -80,7 +80,7 @@ expect_box_reads() {
 # Dismisses the open box with the key and expects the focus back on Form1.
 dismiss_with() {
     press_keys "$1"
-    expect_that "$1 dismisses the box" poll no_shown_window "$APP_PID" '^Vondrel$'
+    expect_that "$1 dismisses the box" poll no_shown_window '^Vondrel$' "$APP_PID"
     expect_that "Form1 has the focus again" poll is_active_window "$FORM1"
 }
 
@@ -89,7 +89,7 @@ dismiss_with() {
 starts_alone_centred_with_calculate_focused() {
     start_vondrel
     expect_equal "the main window's caption" "$FORM1_CAPTION" "$(xdotool getwindowname "$FORM1")"
-    expect_equal "no other window shows" 1 "$(shown_windows "$APP_PID" '' | wc -l)"
+    expect_equal "no other window shows" 1 "$(shown_windows '' "$APP_PID" | wc -l)"
     expect_centred "Form1" "$FORM1" "$FORM1_WIDTH" "$FORM1_HEIGHT"
 
     local hints
@@ -172,7 +172,7 @@ principle_window_is_modal() {
 
     click_at "$FORM1" "${PRINCIPLE[@]}"
     local form2
-    form2=$(wait_for_window "$APP_PID" '^Form2$') || fail "the principle button opens Form2" "no Form2 within the deadline"
+    form2=$(wait_for_window '^Form2$' "$APP_PID") || fail "the principle button opens Form2" "no Form2 within the deadline"
     expect_equal "the principle window's caption" Form2 "$(xdotool getwindowname "$form2")"
     expect_centred "Form2" "$form2" "$FORM2_WIDTH" "$FORM2_HEIGHT"
     expect_that "Form2 has the focus" poll is_active_window "$form2"
@@ -191,17 +191,17 @@ principle_window_is_modal() {
     expect_that "Form2 keeps the focus and stays on top" poll active_and_on_top "$form2"
 
     click_at "$form2" "${FORM2_EXIT[@]}"
-    expect_that "Form2's exit button closes it" poll no_shown_window "$APP_PID" '^Form2$'
+    expect_that "Form2's exit button closes it" poll no_shown_window '^Form2$' "$APP_PID"
     expect_that "Form1 has the focus again" poll is_active_window "$FORM1"
     expect_equal "Calculate took no click while Form2 was open" 30.0 "$(result_text)"
     click_at "$FORM1" "${CALCULATE[@]}"
     expect_equal "Calculate answers again" 300.0 "$(result_text)"
 
     click_at "$FORM1" "${PRINCIPLE[@]}"
-    form2=$(wait_for_window "$APP_PID" '^Form2$') || fail "Form2 opens again" "no Form2 within the deadline"
+    form2=$(wait_for_window '^Form2$' "$APP_PID") || fail "Form2 opens again" "no Form2 within the deadline"
     expect_centred "Form2 opened again" "$form2" "$FORM2_WIDTH" "$FORM2_HEIGHT"
     "$SEND_CLOSE_REQUEST" "$form2" || fail "Form2's close box is clicked" "the request was not sent"
-    expect_that "Form2's close box closes it" poll no_shown_window "$APP_PID" '^Form2$'
+    expect_that "Form2's close box closes it" poll no_shown_window '^Form2$' "$APP_PID"
     expect_that "Form1 has the focus again" poll is_active_window "$FORM1"
     expect_that "the program still runs" process_running "$APP_PID"
     expect_calculation 1000 0.01 15.0

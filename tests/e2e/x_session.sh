@@ -114,23 +114,24 @@ process_running() {
 
 # --- Windows ---------------------------------------------------------------
 
-# The shown windows of the process whose caption matches the extended
-# regular expression, one id a line.
+# The shown windows whose caption matches the extended regular expression,
+# one id a line: on the test's own display, of the process given, if any.
+# (Wine may run a program in another process than the one started.)
 shown_windows() {
-    xdotool search --all --onlyvisible --pid "$1" --name "$2" 2>/dev/null
+    xdotool search --all --onlyvisible ${2:+--pid "$2"} --name "$1" 2>/dev/null
 }
 
 # Waits for exactly one such window and prints its id.
 wait_for_window() {
-    poll one_shown_window "$1" "$2" && shown_windows "$1" "$2"
+    poll one_shown_window "$@" && shown_windows "$@"
 }
 
 one_shown_window() {
-    [[ $(shown_windows "$1" "$2" | wc -l) -eq 1 ]]
+    [[ $(shown_windows "$@" | wc -l) -eq 1 ]]
 }
 
 no_shown_window() {
-    [[ -z $(shown_windows "$1" "$2") ]]
+    [[ -z $(shown_windows "$@") ]]
 }
 
 is_active_window() {

@@ -1,21 +1,24 @@
 #!/usr/bin/env bash
-# tst_installer.sh WINEPREFIX WINEARCH VONDREL_MSI VONDREL_EXE SHORTCUT_NAME
+# tst_installer.sh VONDREL_MSI VONDREL_EXE SHORTCUT_NAME
 #
-# The installer in a prefix made afresh: installed silently, it puts the
-# program under Program Files, its shortcut in the Start menu and its entry
-# among the installed programs, with name, version, publisher and icon; the
-# program installed runs (where this machine runs it); and removed silently,
-# it leaves no file and no registry value behind.
+# The installer in a 64-bit prefix made afresh, a 64-bit Windows, which
+# installs either architecture's: installed silently, it puts the program
+# under Program Files, its shortcut in the Start menu and its entry among
+# the installed programs, with name, version, publisher and icon; the
+# program installed runs; and removed silently, it leaves no file and no
+# registry value behind.
 set -uo pipefail
 export LC_ALL=C.UTF-8
 
-[[ $# -eq 5 ]] || { echo "usage: $0 WINEPREFIX WINEARCH VONDREL_MSI VONDREL_EXE SHORTCUT_NAME" >&2; exit 2; }
-export WINEPREFIX=$1
-readonly MSI=$3 EXE=$4 SHORTCUT=$5
+[[ $# -eq 3 ]] || { echo "usage: $0 VONDREL_MSI VONDREL_EXE SHORTCUT_NAME" >&2; exit 2; }
+readonly MSI=$1 EXE=$2 SHORTCUT=$3
 here=$(dirname "${BASH_SOURCE[0]}")
 # Nothing of the prefix's reaches the desktop's own menus.
 export WINEDLLOVERRIDES="winemenubuilder.exe="
 source "$here/wine.sh"
+scratch=$(mktemp -d)
+trap 'wineserver --kill 2>/dev/null; rm -rf "$scratch"' EXIT
+export WINEPREFIX=$scratch/prefix
 
 passed=0 failed=0
 check() {
@@ -29,7 +32,7 @@ finish() {
     exit
 }
 msiexec() {
-    DISPLAY= "${WINE[@]}" msiexec "$1" "$(winepath -w "$MSI")" /qn
+    DISPLAY= wine_tool msiexec "$1" "$(DISPLAY= winepath -w "$MSI")" /qn
 }
 
 # The prefix's files, and its registry where an installer writes, less
@@ -39,13 +42,13 @@ snapshot() {
     (cd "$WINEPREFIX/drive_c" && find . | sort) >"$WINEPREFIX/$1.files"
     local hive
     for hive in HKLM HKCU; do
-        DISPLAY= "${WINE[@]}" reg export "$hive\\Software" "$WINEPREFIX/$1.$hive.reg" /y >/dev/null 2>&1
+        DISPLAY= wine_tool reg export "$hive\\Software" "$WINEPREFIX/$1.$hive.reg" /y >/dev/null 2>&1
         iconv -f UTF-16LE -t UTF-8 "$WINEPREFIX/$1.$hive.reg" | sed -e ':a' -e '/\\\r\?$/{N;ba' -e '}'
     done | tr -d '\r' | awk '/^\[/ { wine = index($0, "[HKEY_CURRENT_USER\\Software\\Wine") == 1 } !wine' \
         >"$WINEPREFIX/$1.registry"
 }
 
-make_wine_prefix "$2" >/dev/null 2>&1 || { echo "FAIL the prefix is made"; finish; }
+make_wine_prefix win64 >/dev/null 2>&1 || { echo "FAIL the prefix is made"; finish; }
 snapshot before
 
 check "msiexec /i installs" msiexec /i
@@ -70,16 +73,13 @@ check "the installed programs list it: ${entry:-no entry}" test -n "$entry"
 check "its version is 1.0.0.0" test "$(value_of_entry DisplayVersion)" = '"DisplayVersion"="1.0.0.0"'
 check "its publisher is named" grep -q '^"Publisher"="[^"]' <<<"$(value_of_entry Publisher)"
 icon=$(sed -n 's/^"ProductIcon"="\(.*\)"$/\1/p' "$WINEPREFIX/installed.registry" | sed 's/\\\\/\\/g')
-check "it has the program's icon: ${icon:-none}" test -s "$(winepath -u "${icon:-C:\\none}" 2>/dev/null)"
+check "it has the program's icon: ${icon:-none}" test -s "$(DISPLAY= winepath -u "${icon:-C:\\none}" 2>/dev/null)"
 
-if [[ $(file -b "$EXE") == PE32+* ]] || "$here/runs-32-bit-programs"; then
-    # Wine, started above without a display, would keep none for the program.
-    wineserver --kill
-    check "the program installed runs" bash "$here/tst_end_to_end.sh" "$WINEPREFIX" "$WINEPREFIX/drive_c/$program" \
-        calculates exit_button_ends_the_program
-else
-    echo "skip the program installed runs: this machine runs no 32-bit x86 program"
-fi
+# Wine, started above without a display, would keep none for the program.
+wineserver --wait
+windows_path=${program#.}
+check "the program installed runs" bash "$here/tst_end_to_end.sh" "$WINEPREFIX" "C:${windows_path//\//\\}" \
+    calculates exit_button_ends_the_program
 
 check "msiexec /x removes it" msiexec /x
 snapshot removed

@@ -16,9 +16,7 @@ set -uo pipefail
 export LC_ALL=C.UTF-8
 
 [[ $# -eq 4 ]] || { echo "usage: $0 WINEPREFIX VONDREL_EXE PLANTED_DLL OBJDUMP" >&2; exit 2; }
-export WINEPREFIX=$1
 here=$(dirname "${BASH_SOURCE[0]}")
-source "$here/wine.sh"
 source "$here/known_dlls.sh"
 
 folder=$(mktemp -d)
@@ -50,7 +48,7 @@ export VONDREL_PLANTED_MARKER="$windows_folder\\marker"
 # break into: they calculate, open and close the principle window, and exit.
 mkdir "$folder/logs"
 VONDREL_LOGS="$folder/logs" VONDREL_WINEDEBUG=+module WINEDLLOVERRIDES=$(IFS=';'; echo "${overrides[*]}") \
-    bash "$here/tst_end_to_end.sh" "$WINEPREFIX" "$folder/vondrel.exe" \
+    bash "$here/tst_end_to_end.sh" "$1" "$folder/vondrel.exe" \
     principle_window_is_modal exit_button_ends_the_program
 used=$?
 
