@@ -6,12 +6,13 @@ class QLineEdit;
 
 namespace vondrel::host {
 
-// What screen readers see of a text box, in place of Qt's own, which on
-// Qt 6.4 loops forever on a word or sentence asked for at the end of the
-// text, and gives attribute runs that hold no character, so that screen
-// readers read a number short. This one answers at every offset, and its
-// text is one run of default attributes. A read-only box offers no editing
-// at all, and no box takes an edit while a modal window blocks it.
+// What screen readers see of a text box, in place of Qt's own, which in
+// Qt 6.4.2 and still in 6.8.2 loops forever on a word or sentence asked
+// for at the end of the text, gives attribute runs that hold no character,
+// so that screen readers read a number short, and lets assistive
+// technology edit a read-only box. This one answers at every offset, and
+// its text is one run of default attributes. A read-only box offers no
+// editing at all, and no box takes an edit while a modal window blocks it.
 class AccessibleTextBox final : public QAccessibleWidget,
                                 public QAccessibleTextInterface,
                                 public QAccessibleEditableTextInterface {

@@ -1,9 +1,27 @@
 #include "app/qt/announcement.h"
 
 #include <QAccessible>
-#include <QAccessibleObject>
 #include <QWidget>
 
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+
+namespace vondrel::host {
+
+void Announce(QWidget& window, const QString& message)
+{
+    QAccessibleAnnouncementEvent announcement(&window, message);
+    QAccessible::updateAccessibility(&announcement);
+}
+
+}  // namespace vondrel::host
+
+#else
+
+#include <QAccessibleObject>
+
+// Qt has announcements from 6.8 on. Before, the window gets a notification
+// object, seen only by assistive technology, which screen readers speak as
+// it shows.
 namespace vondrel::host {
 
 namespace {
@@ -57,3 +75,5 @@ void Announce(QWidget& window, const QString& message)
 }  // namespace vondrel::host
 
 #include "announcement.moc"
+
+#endif

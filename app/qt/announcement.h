@@ -7,8 +7,7 @@ namespace vondrel::host {
 
 // Has a screen reader speak the message at once, wherever the focus is: news
 // that appears away from the focus, such as a result in a box the user is
-// not on. The window's screen reader object for it is a notification, which
-// screen readers speak as it shows; nothing shows on the screen.
+// not on. Nothing shows on the screen.
 void Announce(QWidget& window, const QString& message);
 
 }  // namespace vondrel::host

@@ -59,7 +59,8 @@ void SetUpApplication()
     QApplication::setStyle(QStringLiteral("Windows"));
     QApplication::setPalette(host::ClassicPalette());
     QApplication::setWindowIcon(ProgramIcon());
-    host::KeepWindowsAtTheirSize();
+    if (QGuiApplication::platformName().startsWith(QLatin1StringView("wayland")))
+        host::KeepWindowsAtTheirSize();
     host::KeepModalWindowsInReach();
     AddSongTi();
     // The system font of Chinese (PRC) Windows, which message boxes use.

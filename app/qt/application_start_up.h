@@ -11,7 +11,7 @@ void ChooseWindowSystem();
 // Sets the running application up, once, before the first window is built:
 // its name and version, the Chinese (PRC) locale and Qt's own texts in
 // Chinese, the classic Windows look and colours, the icon of every window,
-// windows kept at their size and modal ones within reach, the design's
+// windows kept at their size on Wayland and modal ones within reach, the design's
 // font, and what screen readers see.
 void SetUpApplication();
 

@@ -60,12 +60,14 @@ const QPixmap& Picture::PixmapForRatio(qreal ratio)
     // The reader takes the ratio 2 from the file's name.
     QImage image = ReadPicture(HighResolutionPath(source_));
     if (!image.isNull() && !qFuzzyCompare(image.devicePixelRatio(), ratio)) {
+        // Palette images, as the pictures are, are converted first: scaling
+        // one of ratio 2 smoothly crashes Qt 6.4.2, and in 6.8.2 gives
+        // pixels other than the converted image's.
+        image.convertTo(QImage::Format_ARGB32_Premultiplied);
         // Resampled once to the screen's own pixels, so that painting copies
-        // it without scaling again; palette images are converted first, as
-        // scaling one smoothly crashes Qt.
-        image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied)
-                    .scaled((QSizeF(pixmap().size()) * ratio).toSize(), Qt::IgnoreAspectRatio,
-                            Qt::SmoothTransformation);
+        // it without scaling again.
+        image = image.scaled((QSizeF(pixmap().size()) * ratio).toSize(), Qt::IgnoreAspectRatio,
+                             Qt::SmoothTransformation);
         image.setDevicePixelRatio(ratio);
     }
     sharp_ = QPixmap::fromImage(std::move(image));

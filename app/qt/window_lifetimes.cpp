@@ -56,6 +56,14 @@ bool IsBlockedByModalWindow(const QWidget& widget)
 
 namespace {
 
+constexpr Qt::WindowStates kResized = Qt::WindowMaximized | Qt::WindowFullScreen;
+
+void TakeBackToNormal(QWidget& window)
+{
+    if (window.windowState() & kResized)
+        window.setWindowState(window.windowState() & ~kResized);
+}
+
 // Takes a maximized or full-screen window back to its normal state.
 class KeepsNormalSize final : public QObject {
 public:
@@ -66,10 +74,18 @@ public:
         // Every event of the program passes here: the cheapest test first.
         if (event->type() != QEvent::WindowStateChange || !watched->isWidgetType())
             return false;
-        constexpr Qt::WindowStates kResized = Qt::WindowMaximized | Qt::WindowFullScreen;
         auto* window = static_cast<QWidget*>(watched);
-        if (window->isWindow() && (window->windowState() & kResized))
-            window->setWindowState(window->windowState() & ~kResized);
+        if (window->isWindow() && (window->windowState() & kResized)) {
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+            // At once: asked later, Qt 6.4.2 has drawn the window at its own
+            // size in the maximized state, for which Weston 10 ends it.
+            TakeBackToNormal(*window);
+#else
+            // Qt 6.8.2 takes the new state only after this event, and drops
+            // a change asked for before: asked once it is delivered.
+            QMetaObject::invokeMethod(window, [window] { TakeBackToNormal(*window); }, Qt::QueuedConnection);
+#endif
+        }
         return false;
     }
 };
