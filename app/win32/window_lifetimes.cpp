@@ -19,8 +19,9 @@ void ShowCentred(Form& form)
     const int top = area.top + (area.bottom - area.top - client.bottom) / 2 - (origin.y - frame.top);
     SetWindowPos(form.handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     ShowWindow(form.handle(), SW_SHOWNORMAL);
-    // Showing activates the window within the program; this also asks the
-    // desktop to, which Wine passes on to an X window manager.
+    // Showing activates the window within the program; it also asks to be
+    // the desktop's foreground window, in front of other programs', as a
+    // window that the user has just opened is.
     SetForegroundWindow(form.handle());
 }
 
