@@ -14,10 +14,6 @@ export LC_ALL=C.UTF-8
 readonly TEMPLATE=$1 VONDREL=$2 SEND_DENSITY_CHANGE=$3
 
 here=$(dirname "${BASH_SOURCE[0]}")
-source "$here/wine.sh"
-source "$here/../../e2e/x_session.sh"
-source "$here/../../e2e/expectations.sh"
-source "$here/../../e2e/scenarios.sh"
 source "$here/wine_program.sh"
 readonly READ_PIXELS=$here/read_screen_pixels.py
 

@@ -16,10 +16,6 @@ readonly TEMPLATE=$1 VONDREL=$2
 shift 2
 
 here=$(dirname "${BASH_SOURCE[0]}")
-source "$here/wine.sh"
-source "$here/../../e2e/x_session.sh"
-source "$here/../../e2e/expectations.sh"
-source "$here/../../e2e/scenarios.sh"
 source "$here/wine_program.sh"
 
 # Pastes the text into Text1 and reads it back. Wine learns of the new

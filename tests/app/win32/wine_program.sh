@@ -1,7 +1,12 @@
 # The Windows program under Wine, for the tests that use it from outside as
-# a person would: starting and ending it, where a person clicks, its result
-# and its message boxes. Sourced after wine.sh and tests/e2e's
-# x_session.sh, expectations.sh and scenarios.sh; VONDREL is the program.
+# a person would, on an X server of their own: starting and ending it, where
+# a person clicks, its result and its message boxes, with Wine's and the X
+# session's helpers and the checks. VONDREL is the program.
+
+source "$(dirname "${BASH_SOURCE[0]}")/wine.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../../e2e/x_session.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../../e2e/expectations.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../../e2e/scenarios.sh"
 
 readonly FORM1_CAPTION='VondrelV1.0    -    [编程: Trelmon]'
 # Where a person clicks, from the top-left corner of the client area, as
