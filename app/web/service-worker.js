@@ -1,0 +1,36 @@
+// Keeps every file of the page on the first visit, so that the program
+// starts with no network from then on. The list and the cache's name are
+// filled in at build time (seal-offline-files), the name from the files'
+// contents: a changed page installs afresh and drops the old files.
+
+const kCache = "@CACHE_NAME@";
+const kFiles = @FILES@;
+
+self.addEventListener("install", (event) => {
+    event.waitUntil(
+        caches
+            .open(kCache)
+            .then((cache) => cache.addAll(kFiles))
+            .then(() => self.skipWaiting()),
+    );
+});
+
+self.addEventListener("activate", (event) => {
+    event.waitUntil(
+        caches
+            .keys()
+            .then((names) => Promise.all(names.filter((name) => name !== kCache).map((name) => caches.delete(name))))
+            .then(() => self.clients.claim()),
+    );
+});
+
+// The kept copy first; the network only for what was never kept.
+self.addEventListener("fetch", (event) => {
+    if (event.request.method !== "GET") return;
+    event.respondWith(
+        caches
+            .open(kCache)
+            .then((cache) => cache.match(event.request, { ignoreSearch: true }))
+            .then((kept) => kept ?? fetch(event.request)),
+    );
+});
