@@ -6,11 +6,13 @@
 const kCache = "@CACHE_NAME@";
 const kFiles = @FILES@;
 
+// From the server itself, not the browser's HTTP cache, which may still
+// hold files of the last page.
 self.addEventListener("install", (event) => {
     event.waitUntil(
         caches
             .open(kCache)
-            .then((cache) => cache.addAll(kFiles))
+            .then((cache) => cache.addAll(kFiles.map((file) => new Request(file, { cache: "reload" }))))
             .then(() => self.skipWaiting()),
     );
 });

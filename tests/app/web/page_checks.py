@@ -10,6 +10,8 @@ screenshot_comparison.py) and is skipped (77) without one.
 
 import http.server
 import re
+import shutil
+import subprocess
 import sys
 import tempfile
 import threading
@@ -50,13 +52,16 @@ def until(condition, seconds=10):
 
 
 class Server:
-    """The page's folder over HTTP on 127.0.0.1, a secure context for the
-    service worker."""
+    """A copy of the page's folder over HTTP on 127.0.0.1, a secure context
+    for the service worker."""
 
     def __init__(self, site):
+        self.site = served = Path(tempfile.mkdtemp()) / "site"
+        shutil.copytree(site, served)
+
         class Handler(http.server.SimpleHTTPRequestHandler):
             def __init__(self, *args, **kwargs):
-                super().__init__(*args, directory=site, **kwargs)
+                super().__init__(*args, directory=served, **kwargs)
 
             def log_message(self, *args):
                 pass
@@ -240,7 +245,7 @@ def scenario_exit(page, source):
 
 
 def scenario_offline(page, source):
-    site_files = sorted(p.name for p in Path(sys.argv[1]).iterdir())
+    site_files = sorted(p.name for p in page.server.site.iterdir())
     loaded = page.js("return [location.href, ...performance.getEntriesByType('resource').map(e => e.name)]")
     check("the page loads nothing from another origin", all(url.startswith(page.server.url) for url in loaded), loaded)
     errors = page.cdp("Page.getInstallabilityErrors").get("installabilityErrors")
@@ -256,6 +261,21 @@ def scenario_offline(page, source):
     page.driver.refresh()
     check("with no network it starts", until(lambda: page.js("return !!document.getElementById('Form1')")))
     check("and calculates", page.calculate("4k7", "20ms") == "6.4")
+
+
+def scenario_update(page, source):
+    """A changed page, published over the kept one, replaces it."""
+    ready = "const done = arguments[0]; navigator.serviceWorker.ready.then(() => caches.keys()).then(done)"
+    first = page.driver.execute_async_script(ready)
+    index = page.server.site / "index.html"
+    index.write_text(index.read_text(encoding="utf-8").replace("<title>", "<title>new "), encoding="utf-8")
+    subprocess.run([sys.executable, source / "app/web/seal-offline-files", page.server.site,
+                    source / "app/web/service-worker.js"], check=True)
+    page.driver.refresh()
+    kept = lambda: page.driver.execute_async_script(ready)
+    check("the changed page is kept in place of the old", until(lambda: len(kept()) == 1 and kept() != first), kept())
+    page.driver.refresh()
+    check("and shows from then on", until(lambda: page.driver.title.startswith("new ")), page.driver.title)
 
 
 def scenario_phone(page, source):
