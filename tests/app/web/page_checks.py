@@ -269,8 +269,9 @@ def scenario_update(page, source):
     first = page.driver.execute_async_script(ready)
     index = page.server.site / "index.html"
     index.write_text(index.read_text(encoding="utf-8").replace("<title>", "<title>new "), encoding="utf-8")
+    files = [path for path in page.server.site.iterdir() if path.name != "service-worker.js"]
     subprocess.run([sys.executable, source / "app/web/seal-offline-files", page.server.site,
-                    source / "app/web/service-worker.js"], check=True)
+                    source / "app/web/service-worker.js", *files], check=True)
     page.driver.refresh()
     kept = lambda: page.driver.execute_async_script(ready)
     check("the changed page is kept in place of the old", until(lambda: len(kept()) == 1 and kept() != first), kept())
@@ -289,7 +290,7 @@ def scenario_phone(page, source):
     check("nothing scrolls sideways", page.js("return document.documentElement.scrollWidth <= innerWidth"))
     check("the window is scaled as a whole", abs(width / height - natural) < 0.01, (width / height, natural))
     check("the pictures come at twice the resolution",
-          page.js("return [...document.images].every((i) => i.currentSrc.includes('@2x') || i.className === 'icon')"))
+          page.js("return [...document.querySelectorAll('#Form1 .picture')].every((i) => i.currentSrc.includes('@2x'))"))
     check("the boxes take the ordinary keyboard, unchanged as typed", page.js(
         "return [...document.querySelectorAll('input')].every((i) => i.type === 'text' && !i.inputMode"
         " && i.getAttribute('autocapitalize') === 'off')"))
