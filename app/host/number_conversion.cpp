@@ -3,7 +3,9 @@
 #include "host/half_width.h"
 #include "host/runtime_error.h"
 
-#include <charconv>
+#include <fast_float/fast_float.h>
+
+#include <cmath>
 #include <system_error>
 
 namespace vondrel::host {
@@ -16,7 +18,7 @@ bool IsDigit(char16_t c)
 }
 
 // Copies the mantissa of a text's leading number, in ASCII, into a form that
-// std::from_chars reads (it rejects a leading "+"), reads its exponent, and
+// fast_float reads (it rejects a leading "+"), reads its exponent, and
 // keeps what is needed to tell an overflow from an underflow when the value is
 // out of range.
 class LeadingNumberScanner {
@@ -131,8 +133,10 @@ double LeadingNumber::Value(int powerOfTen) const
     const std::int64_t exponent = exponent_ + powerOfTen;
     const std::string ascii = mantissa_ + 'e' + std::to_string(exponent);
     double value = 0.0;
-    const auto [end, error] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
-    if (error == std::errc::result_out_of_range) {
+    const auto [end, error] = fast_float::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+    // fast_float 3 reads a number beyond the range as an infinity and one below
+    // it as a zero of its sign; later versions report both as out of range.
+    if (error == std::errc::result_out_of_range || std::isinf(value)) {
         if (leadingDigitPower_ + exponent >= 0)
             throw RuntimeError::Overflow();
         return negative_ ? -0.0 : 0.0;

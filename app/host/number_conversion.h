@@ -41,7 +41,7 @@ public:
 
 private:
     std::size_t length_ = 0;
-    std::string mantissa_;  // ASCII, as std::from_chars reads it
+    std::string mantissa_;  // ASCII, as fast_float reads it
     std::int64_t exponent_ = 0;
     std::int64_t leadingDigitPower_ = 0;  // of the mantissa
     bool negative_ = false;

@@ -3,11 +3,11 @@
 #include "host/runtime_error.h"
 
 #include <algorithm>
-#include <array>
-#include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 #include <string>
-#include <string_view>
+#include <vector>
 
 namespace vondrel::host {
 
@@ -36,25 +36,91 @@ bool IncrementDigits(std::string& digits)
     return true;
 }
 
+// A natural number in base 10^9, least significant limb first: just enough
+// arithmetic to write out a double's exact decimal expansion.
+class DecimalInteger {
+public:
+    explicit DecimalInteger(std::uint64_t value)
+    {
+        limbs_.reserve(kMostLimbs);
+        do {
+            limbs_.push_back(static_cast<std::uint32_t>(value % kBase));
+            value /= kBase;
+        } while (value != 0);
+    }
+
+    void MultiplyByPower(std::uint32_t base, int exponent)
+    {
+        while (exponent > 0) {
+            // As many factors as fit in 32 bits, so that no product overflows 64.
+            std::uint32_t factor = 1;
+            for (; exponent > 0 && factor <= std::numeric_limits<std::uint32_t>::max() / base; --exponent)
+                factor *= base;
+            MultiplyBy(factor);
+        }
+    }
+
+    // The first `count` digits, cut off, zeros past the last.
+    Decimal Leading(std::size_t count) const
+    {
+        Decimal leading{std::to_string(limbs_.back())};
+        leading.leadingPower = static_cast<int>(leading.digits.size() + kLimbDigits * (limbs_.size() - 1)) - 1;
+        for (auto limb = limbs_.rbegin() + 1; limb != limbs_.rend() && leading.digits.size() < count; ++limb) {
+            const std::string text = std::to_string(*limb);
+            leading.digits.append(kLimbDigits - text.size(), '0');
+            leading.digits += text;
+        }
+        leading.digits.resize(count, '0');
+        return leading;
+    }
+
+private:
+    static constexpr std::uint32_t kBase = 1'000'000'000;
+    static constexpr std::size_t kLimbDigits = 9;
+    // Enough for the longest, 767 digits: a subnormal's m·5^1074 with m < 2^52.
+    static constexpr std::size_t kMostLimbs = 86;
+
+    void MultiplyBy(std::uint32_t factor)
+    {
+        std::uint64_t carry = 0;
+        for (std::uint32_t& limb : limbs_) {
+            const std::uint64_t product = std::uint64_t{limb} * factor + carry;
+            limb = static_cast<std::uint32_t>(product % kBase);
+            carry = product / kBase;
+        }
+        for (; carry != 0; carry /= kBase)
+            limbs_.push_back(static_cast<std::uint32_t>(carry % kBase));
+    }
+
+    std::vector<std::uint32_t> limbs_;
+};
+
 // The first kSignificantDigits + 1 digits of |value|'s exact decimal
-// expansion, cut off, not rounded: no double needs more than 767 significant
-// digits, so std::to_chars with that precision does no rounding of its own.
+// expansion, cut off, not rounded. |value| is m·2^e with an integer m: for
+// e >= 0 that is an integer, and below it m·5^-e·10^e, whose digits are those
+// of the integer m·5^-e.
 Decimal LeadingDigits(double value)
 {
-    constexpr int kExactDigits = 767;
-    std::array<char, kExactDigits + 16> buffer{};
-    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-                                       std::fabs(value), std::chars_format::scientific,
-                                       kExactDigits - 1);
-    // The text reads "d.ddd…e±pp".
-    const std::string_view text(buffer.data(), static_cast<std::size_t>(written.ptr - buffer.data()));
-    Decimal leading;
-    leading.digits += text[0];
-    leading.digits += text.substr(2, kSignificantDigits);
-    const char* exponentText = text.data() + text.find('e') + 1;
-    if (*exponentText == '+')
-        ++exponentText;
-    std::from_chars(exponentText, text.data() + text.size(), leading.leadingPower);
+    constexpr std::size_t kDigits = kSignificantDigits + 1;
+    if (value == 0)
+        return {std::string(kDigits, '0'), 0};
+    int exponent = 0;
+    const double fraction = std::frexp(std::fabs(value), &exponent);
+    constexpr int kMantissaBits = std::numeric_limits<double>::digits;
+    auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, kMantissaBits));
+    exponent -= kMantissaBits;
+    // Fewer fives to multiply by: 300.0 is the integer 300, not 5277655813324800·2^-44.
+    for (; exponent < 0 && mantissa % 2 == 0; ++exponent)
+        mantissa /= 2;
+
+    DecimalInteger integer(mantissa);
+    const int fives = exponent < 0 ? -exponent : 0;
+    if (fives > 0)
+        integer.MultiplyByPower(5, fives);
+    else
+        integer.MultiplyByPower(2, exponent);
+    Decimal leading = integer.Leading(kDigits);
+    leading.leadingPower -= fives;
     return leading;
 }
 

@@ -36,13 +36,14 @@ constexpr std::u16string_view kHertz[] = {u"Hz", u"hz", u"HZ", u"赫", u"赫兹"
 
 std::optional<int> ScaleOf(char16_t symbol, std::span<const Scale> scales)
 {
-    const auto found = std::ranges::find(scales, symbol, &Scale::symbol);
+    const auto found = std::find_if(scales.begin(), scales.end(),
+                                    [symbol](const Scale& scale) { return scale.symbol == symbol; });
     return found == scales.end() ? std::nullopt : std::optional(found->powerOfTen);
 }
 
 bool IsUnit(std::u16string_view text, Units units)
 {
-    return std::ranges::find(units, text) != units.end();
+    return std::find(units.begin(), units.end(), text) != units.end();
 }
 
 bool IsDigit(char16_t c)

@@ -1,7 +1,7 @@
 # The Windows packages of the program, for the architecture being built:
 # a portable zip and an installer (MSI), each with the licences of the
 # runtime libraries linked into the program, MinGW-w64's (with its threads
-# library) and GCC's.
+# library) and GCC's, and of fast_float, compiled into it.
 if(CMAKE_SIZEOF_VOID_P EQUAL 8)
     set(architecture x64)
     set(mingw_licence /usr/share/doc/mingw-w64-x86-64-dev/copyright)
@@ -32,8 +32,9 @@ add_custom_command(
     COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:vondrel> ${portable}/
     COMMAND ${CMAKE_COMMAND} -E copy ${mingw_licence} ${portable}/licences/mingw-w64-runtime.txt
     COMMAND ${CMAKE_COMMAND} -E copy ${gcc_licence} ${portable}/licences/gcc-runtime.txt
+    COMMAND ${CMAKE_COMMAND} -E copy ${VONDREL_FAST_FLOAT_LICENCE} ${portable}/licences/fast-float.txt
     COMMAND ${CMAKE_COMMAND} -E tar cf ${portable}.zip --format=zip -- ${package_name}
-    DEPENDS vondrel ${mingw_licence} ${gcc_licence}
+    DEPENDS vondrel ${mingw_licence} ${gcc_licence} ${VONDREL_FAST_FLOAT_LICENCE}
     WORKING_DIRECTORY ${PROJECT_BINARY_DIR}
     COMMENT "Packing the portable zip")
 add_custom_target(portable_zip ALL DEPENDS ${portable}.zip)

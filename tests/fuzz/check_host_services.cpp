@@ -79,7 +79,9 @@ void CheckFormat(double value)
         Fail(formatting + ", not the \"0.0\" shape");
     if (text == u"-0.0" || (text != u"0.0" && text.starts_with(u'-') != (value < 0)))
         Fail(formatting + ", with the wrong sign");
-    if (!ShowsRoundedToTenths(text, value))
+    // Rounding a double to 15 digits moves it by half a unit at most; a
+    // thousandth more allows for reading the text back in long double.
+    if (!ShowsRoundedToTenths(text, value, 0.501L))
         Fail(formatting + ", not the value rounded to tenths");
     if (SignificantDigits(text) > 15)
         Fail(formatting + ", with more than 15 significant digits");

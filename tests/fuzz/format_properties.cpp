@@ -59,8 +59,8 @@ std::size_t SignificantDigits(std::u16string_view oneDecimalText)
     return digits.find_last_not_of(u'0') - first + 1;
 }
 
-bool ShowsRoundedToTenths(std::u16string_view oneDecimalText, long double exact)
+bool ShowsRoundedToTenths(std::u16string_view oneDecimalText, long double exact, long double units)
 {
     const long double shown = std::strtold(Narrow(oneDecimalText).c_str(), nullptr);
-    return std::fabs(shown - exact) <= 0.05L + FifteenthDigitUnit(exact);
+    return std::fabs(shown - exact) <= 0.05L + units * FifteenthDigitUnit(exact);
 }

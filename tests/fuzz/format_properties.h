@@ -18,5 +18,5 @@ std::size_t SignificantDigits(std::u16string_view oneDecimalText);
 
 // Whether a text of that shape shows `exact` rounded to tenths, allowing for
 // the rounding to 15 significant digits that comes first: within 0.05 plus
-// one unit in the 15th significant digit of `exact`.
-bool ShowsRoundedToTenths(std::u16string_view oneDecimalText, long double exact);
+// `units` units in the 15th significant digit of `exact`.
+bool ShowsRoundedToTenths(std::u16string_view oneDecimalText, long double exact, long double units);

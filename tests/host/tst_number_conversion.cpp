@@ -69,6 +69,16 @@ private slots:
                                         << std::numeric_limits<double>::max();
         QTest::newRow("smallest subnormal") << u"4.9e-324"_s
                                             << std::numeric_limits<double>::denorm_min();
+        QTest::newRow("tie goes to the even double") << u"9007199254740993"_s << 9007199254740992.0;
+        QTest::newRow("past a tie in the 41st digit") << u"9007199254740993.0000000000000000000000001"_s
+                                                      << 9007199254740994.0;
+        QTest::newRow("rounds down to the largest double") << u"1.7976931348623158e308"_s
+                                                           << std::numeric_limits<double>::max();
+        QTest::newRow("largest subnormal") << u"2.2250738585072011e-308"_s
+                                           << std::numeric_limits<double>::min() - std::numeric_limits<double>::denorm_min();
+        QTest::newRow("just below half the smallest subnormal") << u"2.4703282292062327e-324"_s << 0.0;
+        QTest::newRow("just above half the smallest subnormal") << u"2.4703282292062328e-324"_s
+                                                                << std::numeric_limits<double>::denorm_min();
     }
 
     void readsLeadingNumber()
@@ -83,6 +93,7 @@ private slots:
         QTest::addColumn<QString>("text");
 
         QTest::newRow("beyond the largest double") << u"1.8e308"_s;
+        QTest::newRow("rounds up beyond the largest double") << u"1.7976931348623159e308"_s;
         QTest::newRow("large exponent") << u"1e400"_s;
         QTest::newRow("negative") << u"-1e400"_s;
         QTest::newRow("small mantissa, larger exponent") << u"0.00001e314"_s;

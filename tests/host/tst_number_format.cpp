@@ -3,6 +3,7 @@
 
 #include <QTest>
 
+#include <cmath>
 #include <limits>
 
 using namespace Qt::StringLiterals;
@@ -35,6 +36,12 @@ private slots:
         QTest::newRow("15 significant digits") << 123456789012345678.0 << u"123456789012346000.0"_s;
         QTest::newRow("tie at the 16th digit") << 1234567890123455.0 << u"1234567890123460.0"_s;
         QTest::newRow("below a tie at the 16th digit") << 1000000000000000.5 << u"1000000000000000.0"_s;
+        QTest::newRow("digits across a 10^9 boundary") << 1000000007.0 << u"1000000007.0"_s;
+        QTest::newRow("odd 16-digit integer") << 9007199254740991.0 << u"9007199254740990.0"_s;
+        QTest::newRow("binary noise below a tie, whole part") << 12345.249999999999 << u"12345.3"_s;
+        QTest::newRow("stored below 1e23, carries into a new digit") << 1e23 << u"1"_s + QString(23, u'0') + u".0"_s;
+        QTest::newRow("2^1023, the 16th digit rounds up")
+            << std::ldexp(1.0, 1023) << u"898846567431158"_s + QString(293, u'0') + u".0"_s;
         QTest::newRow("smallest subnormal") << std::numeric_limits<double>::denorm_min() << u"0.0"_s;
         QTest::newRow("largest double")
             << std::numeric_limits<double>::max() << u"179769313486232"_s + QString(294, u'0') + u".0"_s;

@@ -55,7 +55,8 @@ check "the program is under Program Files: ${program:-none}" \
     test "$(dirname "${program:-/}")" = "./Program Files/Vondrel" -o "$(dirname "${program:-/}")" = "./Program Files (x86)/Vondrel"
 check "it is the program built" cmp -s "$WINEPREFIX/drive_c/$program" "$EXE"
 check "the licences are beside it" test -s "$WINEPREFIX/drive_c/$(dirname "$program")/licences/gcc-runtime.txt" \
-    -a -s "$WINEPREFIX/drive_c/$(dirname "$program")/licences/mingw-w64-runtime.txt"
+    -a -s "$WINEPREFIX/drive_c/$(dirname "$program")/licences/mingw-w64-runtime.txt" \
+    -a -s "$WINEPREFIX/drive_c/$(dirname "$program")/licences/fast-float.txt"
 shortcut=$(grep -m1 "/Start Menu/Programs/$SHORTCUT\.lnk\$" "$WINEPREFIX/installed.files")
 check "the Start menu has the shortcut: ${shortcut:-none}" test -n "$shortcut"
 check "the shortcut starts the program" grep -qa 'vondrel\.exe' "$WINEPREFIX/drive_c/$shortcut"
