@@ -91,19 +91,19 @@ export function connectCloseBox(windowElement, close) {
 
 // Shrinks every window alike where the screen is narrower than the main
 // window, keeping the design's proportions: the whole window stays in
-// sight with no sideways scrolling.
+// sight with no sideways scrolling. Measured once laid out, so that the
+// start lays the page out once.
 export function fitWindowsToScreen(mainWindow) {
     const margin = 8;
-    const fit = () => {
+    const screen = document.documentElement;
+    new ResizeObserver(() => {
         const scale = Math.min(
             1,
-            (document.documentElement.clientWidth - margin) / mainWindow.offsetWidth,
-            (document.documentElement.clientHeight - margin) / mainWindow.offsetHeight,
+            (screen.clientWidth - margin) / mainWindow.offsetWidth,
+            (screen.clientHeight - margin) / mainWindow.offsetHeight,
         );
-        document.documentElement.style.setProperty("--scale", String(scale));
-    };
-    fit();
-    window.addEventListener("resize", fit);
+        screen.style.setProperty("--scale", String(scale));
+    }).observe(screen);
 }
 
 // The message box's button and its close box close it; Escape does too.

@@ -7,4 +7,5 @@ import { fitWindowsToScreen } from "./host.js";
 
 startForm1();
 fitWindowsToScreen(document.getElementById("Form1"));
-if ("serviceWorker" in navigator) navigator.serviceWorker.register("service-worker.js");
+// Once the page is up, so that keeping the files does not slow its start.
+addEventListener("load", () => navigator.serviceWorker?.register("service-worker.js"));

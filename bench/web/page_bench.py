@@ -58,6 +58,8 @@ def serve(root):
             pass
 
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler)
+    # A navigation away drops the connections that the last page kept open.
+    server.handle_error = lambda request, address: None
     threading.Thread(target=server.serve_forever, daemon=True).start()
     return f"http://127.0.0.1:{server.server_port}/"
 
