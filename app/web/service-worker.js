@@ -26,13 +26,14 @@ self.addEventListener("activate", (event) => {
     );
 });
 
-// The kept copy first; the network only for what was never kept.
+// The kept copy first; the network only for what was never kept. Matched
+// by the cache's name, since opening a cache that a newer worker has
+// dropped would make it anew.
 self.addEventListener("fetch", (event) => {
     if (event.request.method !== "GET") return;
     event.respondWith(
         caches
-            .open(kCache)
-            .then((cache) => cache.match(event.request, { ignoreSearch: true }))
+            .match(event.request, { cacheName: kCache, ignoreSearch: true })
             .then((kept) => kept ?? fetch(event.request)),
     );
 });

@@ -83,6 +83,8 @@ class Page:
         for flag in CHROMIUM_FLAGS + [f"--user-data-dir={tempfile.mkdtemp()}"]:
             options.add_argument(flag)
         self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+        # A page that never loads fails its check rather than the test's time.
+        self.driver.set_page_load_timeout(20)
         self.cdp("Emulation.setDeviceMetricsOverride",
                  {"width": width, "height": height, "deviceScaleFactor": 1, "mobile": False})
         self.open()
