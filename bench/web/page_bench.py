@@ -64,12 +64,12 @@ def serve(root):
     return f"http://127.0.0.1:{server.server_port}/"
 
 
-def browser():
+def browser(profile):
     options = webdriver.ChromeOptions()
     options.binary_location = "/usr/bin/chromium"
     for flag in ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
                  "--disable-background-networking", "--disable-component-update", "--disable-sync",
-                 f"--user-data-dir={tempfile.mkdtemp()}"]:
+                 f"--user-data-dir={profile}"]:
         options.add_argument(flag)
     driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
     driver.execute_cdp_cmd("Network.enable", {})
@@ -108,12 +108,14 @@ def sizes(page_dir):
 
 
 def main(page_dir, bare_page, runs, warm_up):
-    root = Path(tempfile.mkdtemp())
+    scratch = tempfile.TemporaryDirectory()
+    root = Path(scratch.name) / "served"
+    root.mkdir()
     (root / "vondrel").symlink_to(Path(page_dir).resolve())
     (root / "bare").mkdir()
     (root / "bare" / "index.html").symlink_to(Path(bare_page).resolve())
     url = serve(str(root))
-    driver = browser()
+    driver = browser(Path(scratch.name) / "profile")
     samples = {page: [] for page in PAGES}
     try:
         for run in range(int(warm_up) + int(runs)):
@@ -123,6 +125,7 @@ def main(page_dir, bare_page, runs, warm_up):
                     samples[page].append(shown)
     finally:
         driver.quit()
+        scratch.cleanup()
     print(f"navigation to the first shown result, median (IQR), {runs} runs of each after {warm_up} warm-up:")
     (vondrel, vondrel_median), (bare, bare_median) = (quartiles(samples[page]) for page in PAGES)
     print(f"  Vondrel    {vondrel}\n  bare page  {bare}\n  ratio      {vondrel_median / bare_median:.2f}")

@@ -55,8 +55,8 @@ class Server:
     """A copy of the page's folder over HTTP on 127.0.0.1, a secure context
     for the service worker."""
 
-    def __init__(self, site):
-        self.site = served = Path(tempfile.mkdtemp()) / "site"
+    def __init__(self, site, scratch):
+        self.site = served = scratch / "site"
         shutil.copytree(site, served)
 
         class Handler(http.server.SimpleHTTPRequestHandler):
@@ -77,10 +77,12 @@ class Server:
 
 class Page:
     def __init__(self, site, width=800, height=600):
-        self.server = Server(site)
+        # The server's copy of the page and the browser's new profile.
+        self.scratch = tempfile.TemporaryDirectory()
+        self.server = Server(site, Path(self.scratch.name))
         options = webdriver.ChromeOptions()
         options.binary_location = "/usr/bin/chromium"
-        for flag in CHROMIUM_FLAGS + [f"--user-data-dir={tempfile.mkdtemp()}"]:
+        for flag in CHROMIUM_FLAGS + [f"--user-data-dir={self.scratch.name}/profile"]:
             options.add_argument(flag)
         self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
         # A page that never loads fails its check rather than the test's time.
@@ -96,6 +98,7 @@ class Page:
     def close(self):
         self.driver.quit()
         self.server.stop()
+        self.scratch.cleanup()
 
     def js(self, script, *args):
         return self.driver.execute_script(script, *args)

@@ -34,7 +34,7 @@ def client_area(window):
 
 def linux_client_area(program, until):
     """A screenshot of the Linux program's main window, its client area."""
-    scratch = tempfile.mkdtemp()
+    scratch = tempfile.TemporaryDirectory()
     read, write = os.pipe()
     xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24", "-nolisten", "tcp",
                              "-noreset"], pass_fds=[write], stderr=subprocess.DEVNULL)
@@ -42,7 +42,7 @@ def linux_client_area(program, until):
     # The server writes its display's number once it takes clients.
     with os.fdopen(read) as number:
         display = ":" + number.readline().strip()
-    environment = dict(os.environ, DISPLAY=display, XDG_RUNTIME_DIR=scratch, XDG_CONFIG_HOME=scratch,
+    environment = dict(os.environ, DISPLAY=display, XDG_RUNTIME_DIR=scratch.name, XDG_CONFIG_HOME=scratch.name,
                        QT_QPA_PLATFORM="xcb", DBUS_SESSION_BUS_ADDRESS="unix:path=/nonexistent")
     os.environ["DISPLAY"] = display
     processes = [xvfb, subprocess.Popen(["openbox", "--sm-disable"], env=environment,
@@ -64,6 +64,7 @@ def linux_client_area(program, until):
         for process in reversed(processes):
             process.terminate()
             process.wait()
+        scratch.cleanup()
 
 
 def compare_with_linux_program(page, program, check, until):
