@@ -34,16 +34,17 @@ resolve() {
     return "${PIPESTATUS[0]}"
 }
 
-for list in @test @build-windows; do
+for list in @test @build-windows @build-web; do
     if resolve "$list" >/dev/null 2>&1; then result "$list resolves" ok; else result "$list resolves" "apt-get refuses it"; fi
 done
 
 # The tools that building and running never need: the cross compilers,
-# Wine, Clang, the X server and its drivers of the end-to-end tests, and the
-# large Chinese font that the Windows tests set 宋体 in.
+# Wine, Clang, the X server and its drivers of the end-to-end tests, the
+# large Chinese font that the Windows tests set 宋体 in, emscripten and the
+# browser of the web page's tests.
 if brought=$(resolve @run 2>/dev/null); then result "@run resolves" ok; else result "@run resolves" "apt-get refuses it"; fi
-strays=$(grep -E '^(wine|clang|libclang|[a-z0-9+.-]*mingw|xvfb|openbox|xdotool|fonts-noto-cjk)' <<<"$brought" | tr '\n' ' ')
-result "@run brings in $(wc -l <<<"$brought") packages, no tool of the tests or of the Windows build" \
+strays=$(grep -E '^(wine|clang|libclang|[a-z0-9+.-]*mingw|xvfb|openbox|xdotool|fonts-noto-cjk|emscripten|chromium)' <<<"$brought" | tr '\n' ' ')
+result "@run brings in $(wc -l <<<"$brought") packages, no tool of the tests, the Windows build or the web page" \
     "${strays:-ok}"
 
 echo "package lists: $passed passed, $failed failed"

@@ -1,0 +1,383 @@
+"""The page as people use it, in headless Chromium driven through
+ChromeDriver, served from this machine by a server of the test's own.
+
+    page_checks.py SITE SOURCE_DIR SCENARIO [LINUX_PROGRAM]
+
+Prints a line per check and "SCENARIO: N passed, M failed"; the screenshot
+scenario compares the page with LINUX_PROGRAM's main window (see
+screenshot_comparison.py) and is skipped (77) without one.
+"""
+
+import http.server
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+import xml.etree.ElementTree as ElementTree
+from pathlib import Path
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.keys import Keys
+
+# Chromium's own network services stay off: this machine's network refuses them.
+CHROMIUM_FLAGS = ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+                  "--disable-background-networking", "--disable-component-update", "--disable-sync",
+                  "--force-device-scale-factor=1"]
+INCOMPLETE_INPUT = "请填写完整的输入数据！"
+passed = failed = 0
+
+
+def check(what, ok, detail=""):
+    global passed, failed
+    if ok:
+        passed += 1
+        print(f"PASS  {what}")
+    else:
+        failed += 1
+        print(f"FAIL  {what}{': ' + str(detail) if detail != '' else ''}")
+
+
+def until(condition, seconds=10):
+    deadline = time.monotonic() + seconds
+    while not (result := condition()):
+        if time.monotonic() > deadline:
+            return result
+        time.sleep(0.02)
+    return result
+
+
+class Server:
+    """A copy of the page's folder over HTTP on 127.0.0.1, a secure context
+    for the service worker."""
+
+    def __init__(self, site, scratch):
+        self.site = served = scratch / "site"
+        shutil.copytree(site, served)
+
+        class Handler(http.server.SimpleHTTPRequestHandler):
+            def __init__(self, *args, **kwargs):
+                super().__init__(*args, directory=served, **kwargs)
+
+            def log_message(self, *args):
+                pass
+
+        self.httpd = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler)
+        self.url = f"http://127.0.0.1:{self.httpd.server_port}/"
+        threading.Thread(target=self.httpd.serve_forever, daemon=True).start()
+
+    def stop(self):
+        self.httpd.shutdown()
+        self.httpd.server_close()
+
+
+class Page:
+    def __init__(self, site, width=800, height=600):
+        # The server's copy of the page and the browser's new profile.
+        self.scratch = tempfile.TemporaryDirectory()
+        self.server = Server(site, Path(self.scratch.name))
+        options = webdriver.ChromeOptions()
+        options.binary_location = "/usr/bin/chromium"
+        for flag in CHROMIUM_FLAGS + [f"--user-data-dir={self.scratch.name}/profile"]:
+            options.add_argument(flag)
+        self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+        # A page that never loads fails its check rather than the test's time.
+        self.driver.set_page_load_timeout(20)
+        self.cdp("Emulation.setDeviceMetricsOverride",
+                 {"width": width, "height": height, "deviceScaleFactor": 1, "mobile": False})
+        self.open()
+
+    def open(self):
+        self.driver.get(self.server.url)
+        until(lambda: self.js("return document.fonts.status === 'loaded' && !!document.getElementById('Form1')"))
+
+    def close(self):
+        self.driver.quit()
+        self.server.stop()
+        self.scratch.cleanup()
+
+    def js(self, script, *args):
+        return self.driver.execute_script(script, *args)
+
+    def cdp(self, command, parameters=None):
+        return self.driver.execute_cdp_cmd(command, parameters or {})
+
+    def element(self, element_id):
+        return self.driver.find_element("id", element_id)
+
+    def keys(self, *keys):
+        ActionChains(self.driver).send_keys(*keys).perform()
+
+    def focused(self):
+        return self.js("return document.activeElement.id")
+
+    def box_open(self):
+        return self.js("return document.getElementById('MessageBox').open")
+
+    def prompt(self):
+        return self.js("return document.getElementById('MessageBox-prompt').textContent")
+
+    def centre(self, element_id):
+        return self.js("const r = document.getElementById(arguments[0]).getBoundingClientRect();"
+                       "return [r.x + r.width / 2, r.y + r.height / 2]", element_id)
+
+    def mouse_click(self, element_id):
+        """A click of the mouse at the control's place, wherever it lands."""
+        x, y = self.centre(element_id)
+        for kind in ("mousePressed", "mouseReleased"):
+            self.cdp("Input.dispatchMouseEvent", {"type": kind, "x": x, "y": y, "button": "left", "clickCount": 1})
+
+    def calculate(self, load, period):
+        """Fills the boxes, clears the result box and presses 计算; returns
+        the result text, or the message box's prompt and whether it shows the
+        error icon, once either shows."""
+        self.js("const [load, period] = arguments;"
+                "document.getElementById('Form1-Text1').value = load;"
+                "document.getElementById('Form1-Text2').value = period;"
+                "document.getElementById('Form1-Text3').value = '';", load, period)
+        self.element("Form1-Command1").click()
+        until(lambda: self.box_open() or self.js("return document.getElementById('Form1-Text3').value"))
+        if not self.box_open():
+            return self.js("return document.getElementById('Form1-Text3').value")
+        shown = (self.prompt(), self.js("return !document.querySelector('#MessageBox .error-icon').hidden"))
+        self.element("MessageBox").find_element("css selector", ".button").click()
+        until(lambda: not self.box_open())
+        return shown
+
+
+def examples(source):
+    """The calculation's example table, its rows that are written on one line."""
+    text = (source / "tests/calc/calculation_examples.h").read_text(encoding="utf-8")
+    string = r'u"((?:[^"\\]|\\.)*)"'
+    row = re.compile(r'\{"([^"]+)", ' + string + ", " + string + r", (?:" + string + r"|\{\})(?:, (\d+))?\}")
+    unescape = lambda s: re.sub(r"\\u([0-9a-fA-F]{4})|\\t", lambda m: chr(int(m[1], 16)) if m[1] else "\t", s)
+    for name, load, period, result, error in row.findall(text):
+        yield name, unescape(load), unescape(period), result, int(error or 0)
+
+
+def tab_stops(source):
+    ui = ElementTree.parse(source / "ui/main/form1.ui").getroot()
+    return [f"Form1-{stop.text}" for stop in ui.findall("tabstops/tabstop")]
+
+
+def scenario_examples(page, source):
+    rows = list(examples(source))
+    check(f"the example table has its rows ({len(rows)})", len(rows) > 30)
+    for name, load, period, result, error in rows:
+        shown = page.calculate(load, period)
+        if error:
+            expected = (f"运行时错误 '{error}'", True)
+            shown = shown if isinstance(shown, str) else (shown[0][:len(expected[0])], shown[1])
+        else:
+            expected = result or (INCOMPLETE_INPUT, False)
+        check(f"example: {name}", shown == expected, f"shown {shown!r}, expected {expected!r}")
+
+
+def scenario_message_box(page, source):
+    check("100 and 0.02 give 300.0", page.calculate("100", "0.02") == "300.0")
+    page.js("document.getElementById('Form1-Text2').value = ''")
+    page.element("Form1-Command1").click()
+    until(page.box_open)
+    check("an empty box shows the message box", page.prompt() == INCOMPLETE_INPUT, page.prompt())
+    check("the box is captioned with the project title",
+          page.js("return document.getElementById('MessageBox-caption').textContent") == "Vondrel")
+    check("its one button, 确定, has the focus",
+          page.js("const b = document.querySelectorAll('#MessageBox button:not(.close-box)');"
+                  "return b.length === 1 && b[0].textContent === '确定' && document.activeElement === b[0]"))
+    check("the result box keeps the last result", page.element("Form1-Text3").get_attribute("value") == "300.0")
+    page.keys(Keys.ENTER)
+    check("Enter closes it", until(lambda: not page.box_open()))
+    check("the focus is back on 计算", page.focused() == "Form1-Command1", page.focused())
+
+    page.js("document.getElementById('Form1-Text1').value = '0';"
+            "document.getElementById('Form1-Text2').value = '0.02'")
+    page.element("Form1-Command1").click()
+    until(page.box_open)
+    check("a zero load reports run-time error 11", page.prompt() == "运行时错误 '11':\n\n除数为零", page.prompt())
+    page.element("MessageBox").find_element("css selector", ".close-box").click()
+    check("the report's close box closes it", until(lambda: not page.box_open()))
+    check("nothing typed is lost", page.element("Form1-Text1").get_attribute("value") == "0")
+    check("the program goes on", page.calculate("100", "50Hz") == "300.0")
+
+
+def scenario_modality(page, source):
+    for closer in ("Form2-Command1", "close box"):
+        page.element("Form1-Command2").click()
+        check("计算原理 opens Form2 modally", until(lambda: page.js("return document.getElementById('Form2').matches(':modal')")))
+        check("Form2's 退出 has the focus", page.focused() == "Form2-Command1", page.focused())
+        page.mouse_click("Form1-Command1")
+        page.mouse_click("Form1-Command3")
+        check("the calculator takes no click meanwhile", not page.box_open() and page.js("return !!document.getElementById('Form1')"))
+        page.keys(Keys.TAB, Keys.TAB, Keys.TAB, "1")
+        check("nor the keyboard", not page.js("return document.getElementById('Form1').contains(document.activeElement)")
+              and page.element("Form1-Text1").get_attribute("value") == "")
+        button = page.element(closer) if closer != "close box" else page.element("Form2").find_element("css selector", ".close-box")
+        button.click()
+        check(f"Form2's {closer} closes it", until(lambda: not page.js("return document.getElementById('Form2').open")))
+        check("the focus is back on 计算原理", page.focused() == "Form1-Command2", page.focused())
+
+
+def scenario_tab_order(page, source):
+    stops = tab_stops(source)
+    seen = [page.focused()]
+    for _ in stops[1:]:
+        page.keys(Keys.TAB)
+        seen.append(page.focused())
+    check("the focus starts on the first tab stop and Tab follows the design", seen == stops, seen)
+
+
+def scenario_exit(page, source):
+    for closer in ("Form1-Command3", "close box"):
+        page.open()
+        button = page.element(closer) if closer != "close box" else page.element("Form1").find_element("css selector", ".close-box")
+        button.click()
+        check(f"{closer} in a tab leaves nothing of the program", until(lambda: page.js(
+            "return document.body.childElementCount === 0 && document.title === ''")))
+        page.driver.refresh()
+        check("reloading starts it again", until(lambda: page.js("return !!document.getElementById('Form1')")))
+    # A window that the browser lets the page close, as an installed app's.
+    tab = page.driver.current_window_handle
+    page.js("window.open(location.href)")
+    page.driver.switch_to.window([handle for handle in page.driver.window_handles if handle != tab][0])
+    until(lambda: page.js("return !!document.getElementById('Form1-Command3')"))
+    page.element("Form1-Command3").click()
+    check("退出 closes a window that may be closed", until(lambda: len(page.driver.window_handles) == 1))
+    page.driver.switch_to.window(tab)
+
+
+def scenario_offline(page, source):
+    site_files = sorted(p.name for p in page.server.site.iterdir())
+    loaded = page.js("return [location.href, ...performance.getEntriesByType('resource').map(e => e.name)]")
+    check("the page loads nothing from another origin", all(url.startswith(page.server.url) for url in loaded), loaded)
+    errors = page.cdp("Page.getInstallabilityErrors").get("installabilityErrors")
+    check("Chromium finds it installable as an app", errors == [], errors)
+    kept = page.driver.execute_async_script(
+        "const done = arguments[0]; navigator.serviceWorker.ready"
+        ".then(() => caches.keys()).then((names) => caches.open(names[0])).then((cache) => cache.keys())"
+        ".then((requests) => done(requests.map((r) => new URL(r.url).pathname.slice(1)).sort()))")
+    # All but the worker itself, which the browser keeps apart.
+    check("the first visit keeps every file", kept == sorted(f for f in ["", *site_files] if f != "service-worker.js"),
+          kept)
+    page.server.stop()
+    page.driver.refresh()
+    check("with no network it starts", until(lambda: page.js("return !!document.getElementById('Form1')")))
+    check("and calculates", page.calculate("4k7", "20ms") == "6.4")
+
+
+def scenario_update(page, source):
+    """A changed page, published over the kept one, replaces it."""
+    ready = "const done = arguments[0]; navigator.serviceWorker.ready.then(() => caches.keys()).then(done)"
+    first = page.driver.execute_async_script(ready)
+    index = page.server.site / "index.html"
+    index.write_text(index.read_text(encoding="utf-8").replace("<title>", "<title>new "), encoding="utf-8")
+    files = [path for path in page.server.site.iterdir() if path.name != "service-worker.js"]
+    subprocess.run([sys.executable, source / "app/web/seal-offline-files", page.server.site,
+                    source / "app/web/service-worker.js", *files], check=True)
+    page.driver.refresh()
+    kept = lambda: page.driver.execute_async_script(ready)
+    check("the changed page is kept in place of the old", until(lambda: len(kept()) == 1 and kept() != first), kept())
+    reloaded = lambda: page.driver.refresh() or page.driver.title.startswith("new ")
+    check("and shows once reloaded", until(reloaded), page.driver.title)
+
+
+def scenario_phone(page, source):
+    page.cdp("Emulation.setDeviceMetricsOverride", {"width": 360, "height": 740, "deviceScaleFactor": 3, "mobile": True})
+    page.cdp("Emulation.setTouchEmulationEnabled", {"enabled": True, "maxTouchPoints": 1})
+    page.open()
+    width, height, left, right = page.js("const r = document.getElementById('Form1').getBoundingClientRect();"
+                                         "return [r.width, r.height, r.left, r.right]")
+    natural = page.js("const w = document.getElementById('Form1'); return w.offsetWidth / w.offsetHeight")
+    check("the whole main window is in sight", left >= 0 and right <= 360, (left, right))
+    check("nothing scrolls sideways", page.js("return document.documentElement.scrollWidth <= innerWidth"))
+    check("the window is scaled as a whole", abs(width / height - natural) < 0.01, (width / height, natural))
+    check("the pictures come at twice the resolution",
+          page.js("return [...document.querySelectorAll('#Form1 .picture')].every((i) => i.currentSrc.includes('@2x'))"))
+    check("the boxes take the ordinary keyboard, unchanged as typed", page.js(
+        "return [...document.querySelectorAll('input')].every((i) => i.type === 'text' && !i.inputMode"
+        " && i.getAttribute('autocapitalize') === 'off')"))
+    x, y = page.centre("Form1-Command2")
+    page.cdp("Input.dispatchTouchEvent", {"type": "touchStart", "touchPoints": [{"x": x, "y": y}]})
+    page.cdp("Input.dispatchTouchEvent", {"type": "touchEnd", "touchPoints": []})
+    check("a tap works as a click", until(lambda: page.js("return document.getElementById('Form2').open")))
+
+
+def accessibility_tree(page):
+    """Each node that a screen reader meets: its role, name, description,
+    properties, and for a live region, the text it holds."""
+    nodes = {node["nodeId"]: node for node in page.cdp("Accessibility.getFullAXTree")["nodes"]}
+    value = lambda node, key: (node.get(key) or {}).get("value", "")
+    properties = lambda node: {p["name"]: p["value"].get("value") for p in node.get("properties", [])}
+
+    def text(node):
+        if value(node, "role") == "StaticText":
+            return value(node, "name")
+        return "".join(text(nodes[child]) for child in node.get("childIds", []) if child in nodes)
+
+    return [(value(n, "role"), value(n, "name") or (text(n) if "live" in properties(n) else ""),
+             value(n, "description"), properties(n)) for n in nodes.values() if not n.get("ignored")]
+
+
+def scenario_accessibility(page, source):
+    tree = accessibility_tree(page)
+    named = {(role, name): (description, props) for role, name, description, props in tree}
+    ui = ElementTree.parse(source / "ui/main/form1.ui").getroot()
+    roles = {"vondrel::host::TextBox": "textbox", "vondrel::host::Picture": "image", "QLabel": "StaticText"}
+    for widget in ui.iter("widget"):
+        string = lambda key: "".join(widget.find(f"property[@name='{key}']/string").itertext()) \
+            if widget.find(f"property[@name='{key}']/string") is not None else ""
+        role = roles.get(widget.get("class"))
+        if role and string("accessibleName"):
+            found = named.get((role, string("accessibleName")))
+            check(f"{widget.get('name')} is a {role} named {string('accessibleName')}",
+                  found is not None and found[0] == string("accessibleDescription"), found)
+    for frame in ("输入", "输出"):
+        check(f"the frame {frame} is a group", ("group", frame) in named)
+    for caption in ("计算", "计算原理", "退出"):
+        check(f"{caption} is a button", ("button", caption) in named)
+    check("the result box is read-only", named.get(("textbox", "滤波电容"), ("", {}))[1].get("readonly") is True)
+
+    page.calculate("100", "0.02")
+    spoken = lambda: [name for role, name, _, props in accessibility_tree(page) if props.get("live") == "polite"]
+    check("the result is announced with its unit", until(lambda: "300.0 微法" in spoken()), spoken())
+    page.element("Form1-Command2").click()
+    until(lambda: page.js("return document.getElementById('Form2').open"))
+    dialog = [(name, description) for role, name, description, _ in accessibility_tree(page) if role == "dialog"]
+    check("Form2 is a dialog that reads its rule", len(dialog) == 1 and "C ≥ (3~5)T / (2R)" in dialog[0][1], dialog)
+    page.element("Form2-Command1").click()
+    page.js("document.getElementById('Form1-Text1').value = ''")
+    page.element("Form1-Command1").click()
+    until(page.box_open)
+    alert = [(name, description) for role, name, description, _ in accessibility_tree(page) if role == "alertdialog"]
+    check("the message box is an alert that reads its prompt", alert == [("Vondrel", INCOMPLETE_INPUT)], alert)
+
+
+def scenario_screenshot(page, source):
+    from screenshot_comparison import compare_with_linux_program
+    compare_with_linux_program(page, sys.argv[4], check, until)
+
+
+SCENARIOS = {name.removeprefix("scenario_"): f for name, f in globals().items() if name.startswith("scenario_")}
+
+
+def main():
+    if len(sys.argv) < 4 or sys.argv[3] not in SCENARIOS:
+        sys.exit(__doc__)
+    scenario = sys.argv[3]
+    if scenario == "screenshot" and len(sys.argv) < 5:
+        print("skipped: no Linux build of the program given (VONDREL_LINUX_BUILD)")
+        sys.exit(77)
+    page = Page(sys.argv[1])
+    try:
+        SCENARIOS[scenario](page, Path(sys.argv[2]))
+    finally:
+        page.close()
+    print(f"{scenario}: {passed} passed, {failed} failed")
+    sys.exit(1 if failed else 0)
+
+
+if __name__ == "__main__":
+    main()
