@@ -1,6 +1,7 @@
-// The calculation's examples, run as Windows runs them: the core built for
-// Windows, with its C runtime and its standard library's conversions, and
-// what the calculator window shows for each.
+// The calculation's examples, run where a cross build runs them: the core
+// built for Windows under Wine, or for the web under Node, with that
+// platform's C runtime and standard library, and what the calculator window
+// shows for each.
 // Prints one line per example and a count, which the test checks as well
 // as the exit status, since a program that fails to load may still end 0.
 
