@@ -1,17 +1,17 @@
 #!/usr/bin/env bash
-# tst_density_change.sh WINEPREFIX VONDREL_EXE SEND_DENSITY_CHANGE
+# tst_density_change.sh WINEPREFIX VONDREL_EXE
 #
 # The scale changes while the program runs, as when a window is moved to a
 # monitor of another density: Windows then sends it WM_DPICHANGED, which
-# SEND_DENSITY_CHANGE sends here from outside. Each window goes from 96 dpi
-# to 144 and back. At each density its client area has its size there, its
-# controls answer where they are laid out there, and its pictures show
-# pixel for pixel as in the program started at that density.
+# window_probe (VONDREL_WINDOW_PROBE) sends here from outside. Each window
+# goes from 96 dpi to 144 and back. At each density its client area has its
+# size there, its controls answer where they are laid out there, and its
+# pictures show pixel for pixel as in the program started at that density.
 set -uo pipefail
 export LC_ALL=C.UTF-8
 
-[[ $# -eq 3 ]] || { echo "usage: $0 WINEPREFIX VONDREL_EXE SEND_DENSITY_CHANGE" >&2; exit 2; }
-readonly TEMPLATE=$1 VONDREL=$2 SEND_DENSITY_CHANGE=$3
+[[ $# -eq 2 ]] || { echo "usage: $0 WINEPREFIX VONDREL_EXE" >&2; exit 2; }
+readonly TEMPLATE=$1 VONDREL=$2
 
 here=$(dirname "${BASH_SOURCE[0]}")
 source "$here/wine_program.sh"
@@ -32,6 +32,13 @@ save_pictures() {
         read_pixels "$window" $(((box[0] * DPI + 48) / 96)) $(((box[1] * DPI + 48) / 96)) \
             $(((box[2] * DPI + 48) / 96)) $(((box[3] * DPI + 48) / 96)) >>"$file" || return
     done
+}
+
+# The same, once the window is drawn: two readings a moment apart agree.
+save_drawn_pictures() {
+    local file=$2
+    save_pictures "$1" "$file.earlier" "${@:3}" && sleep 0.3 && save_pictures "$@" &&
+        cmp -s "$file.earlier" "$file"
 }
 
 pictures_as_in() {
@@ -55,7 +62,7 @@ set_system_density() {
 send_density_change() {
     local caption=$1 from=$DPI
     DPI=$2
-    "${WINE[@]}" "$SEND_DENSITY_CHANGE" "$caption" "$from" "$DPI" >/dev/null 2>&1
+    "${WINE[@]}" "$VONDREL_WINDOW_PROBE" density "$caption" "$from" "$DPI" >/dev/null 2>&1
 }
 
 # Form1 and Form2 as the program draws them when it starts at the density,
@@ -63,12 +70,11 @@ send_density_change() {
 keep_pictures_at() {
     set_system_density "$1"
     start_vondrel
-    poll save_pictures "$FORM1" "$SCRATCH/form1-$1" "${FORM1_PICTURES[@]}" || return
+    poll save_drawn_pictures "$FORM1" "$SCRATCH/form1-$1" "${FORM1_PICTURES[@]}" || return
     click_at "$FORM1" $(where PRINCIPLE)
     local form2
     form2=$(wait_for_window '^Form2$') || return
-    sleep 0.5  # painted
-    save_pictures "$form2" "$SCRATCH/form2-$1" "${FORM2_PICTURE[@]}" || return
+    poll save_drawn_pictures "$form2" "$SCRATCH/form2-$1" "${FORM2_PICTURE[@]}" || return
     stop_vondrel
     APP_PID=
 }

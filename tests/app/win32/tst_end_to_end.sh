@@ -20,13 +20,13 @@ source "$here/wine_program.sh"
 
 # Pastes the text into Text1 and reads it back. Wine learns of the new
 # clipboard a moment after the X server does; pasted before that, the box
-# stays empty, and the text is copied and pasted again.
+# stays empty, and the text is pasted again.
 pasted_into_text1() {
     printf '%s' "$1" | xclip -selection clipboard 2>/dev/null &
     poll clipboard_holds "$1" || return
     type_into "$FORM1" $(where TEXT1) ''
     press_keys ctrl+v
-    [[ $(copy_text_of "$FORM1" $(where TEXT1)) == "$1" ]]
+    [[ $(text_of VondrelV1.0 TEXT1) == "$1" ]]
 }
 
 # --- Scenarios -------------------------------------------------------------------

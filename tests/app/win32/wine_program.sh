@@ -1,7 +1,8 @@
 # The Windows program under Wine, for the tests that use it from outside as
 # a person would, on an X server of their own: starting and ending it, where
 # a person clicks, its result and its message boxes, with Wine's and the X
-# session's helpers and the checks. VONDREL is the program.
+# session's helpers and the checks. VONDREL is the program, and
+# VONDREL_WINDOW_PROBE the build's window_probe.
 
 source "$(dirname "${BASH_SOURCE[0]}")/wine.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/../../e2e/x_session.sh"
@@ -54,8 +55,16 @@ close_by_close_box() {
     wmctrl -i -c "$1"
 }
 
+# text_of CAPTION POINT: the text of the box at the point of the window
+# whose caption begins so, read from outside as a screen reader reads it.
+text_of() {
+    local point
+    point=$(where "$2")
+    "${WINE[@]}" "$VONDREL_WINDOW_PROBE" text "$1" $point 2>/dev/null || echo "(not read)"
+}
+
 result_text() {
-    copy_text_of "$FORM1" $(where TEXT3) || echo "(not copied)"
+    text_of VondrelV1.0 TEXT3
 }
 
 expect_calculation() {
