@@ -107,6 +107,7 @@ the_principle_window_follows_the_density() {
             poll pictures_as_in "$form2" "$SCRATCH/form2-$density" "${FORM2_PICTURE[@]}"
     done
     send_density_change Form2 144
+    expect_eventually "Form2's client area at 144 dpi again" 465x191 client_size "$form2"
     click_at "$form2" $(where FORM2_EXIT)
     expect_that "Form2's exit button at 144 dpi closes it" poll no_shown_window '^Form2$'
 }
