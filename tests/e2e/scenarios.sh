@@ -21,9 +21,10 @@ wait_for_exit() {
 # Expects the window's client area to have that size and its middle on the
 # middle of the screen, to the half pixel that an odd size leaves.
 expect_centred() {
+    # A window may be mapped a moment before it has its size.
+    expect_eventually "$1 has its design size" "$3x$4" client_size "$2"
     local left top width height
     read -r left top width height < <(client_geometry "$2")
-    expect_equal "$1 has its design size" "$3x$4" "${width}x${height}"
     if (((2 * left + width - SCREEN_WIDTH) ** 2 <= 1 && (2 * top + height - SCREEN_HEIGHT) ** 2 <= 1)); then
         pass "$1 is centred on the screen"
     else

@@ -148,6 +148,12 @@ client_geometry() {
         END { print x, y, w, h }'
 }
 
+client_size() {
+    local _ width height
+    read -r _ _ width height < <(client_geometry "$1")
+    echo "${width}x$height"
+}
+
 # The window's frame, as the window manager draws it around the client
 # area: left top width height.
 frame_geometry() {

@@ -45,12 +45,6 @@ pictures_as_in() {
     save_pictures "$1" "$SCRATCH/now" "${@:3}" && cmp -s "$SCRATCH/now" "$2"
 }
 
-client_size() {
-    local _ width height
-    read -r _ _ width height < <(client_geometry "$1")
-    echo "${width}x$height"
-}
-
 # The density the system starts Wine's programs at, as Windows' display
 # settings give it.
 set_system_density() {

@@ -92,6 +92,7 @@ principle_window_is_modal() {
 
     click_at "$FORM1" $(where PRINCIPLE)
     form2=$(wait_for_window '^Form2$') || fail "Form2 opens a third time" "no Form2 within the deadline"
+    expect_eventually "Form2 has its size again" 310x127 client_size "$form2"
     click_at "$form2" $(where FORM2_EXIT)
     expect_that "Form2's exit button closes it" poll no_shown_window '^Form2$'
     click_at "$FORM1" $(where CALCULATE)

@@ -40,6 +40,20 @@ case ${VONDREL_ARCHITECTURE:-} in
     *) echo "wine.sh: VONDREL_ARCHITECTURE is x64 or x86, not '${VONDREL_ARCHITECTURE:-}'" >&2; return 2 ;;
 esac
 
+# Debian's Wine packages (8 in Debian 12; 10 in 13 and unstable) ship no
+# preloader, the part of Wine that reserves the addresses that Windows fixes
+# before anything else is mapped. Without it the loader's heap, which the
+# kernel puts anywhere in the gigabyte after the loader, now and then covers
+# the shared user data's address, 0x7ffe0000, and Wine ends with "failed to
+# map the shared user data" before the program runs. Unrandomized, the heap
+# starts right after the loader, far below. A Wine with its preloader needs
+# none of this.
+if [[ -e $WINE64_LOADER-preloader ]]; then
+    readonly FIXED_LAYOUT=()
+else
+    readonly FIXED_LAYOUT=(setarch --addr-no-randomize)
+fi
+
 # Runs a Windows program, or one of Wine's own (reg, msiexec), in the
 # prefix, with Chinese (PRC) for Wine alone: the machine need not have that
 # locale, and then the shell would warn. WINE runs the program under test;
@@ -47,9 +61,9 @@ esac
 # The command becomes the program's process, whose pid Wine keeps when the
 # loader matches the program. The processes that Wine starts itself are
 # started by the same loader, which WINELOADER names.
-readonly WINE=(env LC_ALL=zh_CN.UTF-8 WINELOADER="$PROGRAM_LOADER" "$PROGRAM_LOADER")
-readonly WINE64=(env LC_ALL=zh_CN.UTF-8 WINELOADER="$WINE64_LOADER" "$WINE64_LOADER")
-readonly WINE32=(env LC_ALL=zh_CN.UTF-8 WINELOADER="$WINE32_LOADER" "$WINE32_LOADER")
+readonly WINE=("${FIXED_LAYOUT[@]}" env LC_ALL=zh_CN.UTF-8 WINELOADER="$PROGRAM_LOADER" "$PROGRAM_LOADER")
+readonly WINE64=("${FIXED_LAYOUT[@]}" env LC_ALL=zh_CN.UTF-8 WINELOADER="$WINE64_LOADER" "$WINE64_LOADER")
+readonly WINE32=("${FIXED_LAYOUT[@]}" env LC_ALL=zh_CN.UTF-8 WINELOADER="$WINE32_LOADER" "$WINE32_LOADER")
 
 wineserver() {
     "$WINESERVER" "$@"
