@@ -294,8 +294,9 @@ def scenario_phone(page, source):
     check("the whole main window is in sight", left >= 0 and right <= 360, (left, right))
     check("nothing scrolls sideways", page.js("return document.documentElement.scrollWidth <= innerWidth"))
     check("the window is scaled as a whole", abs(width / height - natural) < 0.01, (width / height, natural))
-    check("the pictures come at twice the resolution",
-          page.js("return [...document.querySelectorAll('#Form1 .picture')].every((i) => i.currentSrc.includes('@2x'))"))
+    check("the pictures come at twice the resolution", page.js(
+        "return [...document.querySelectorAll('#Form1 .picture, #Form1 .icon')]"
+        ".every((i) => i.currentSrc === new URL(i.srcset.split(' ')[0], document.baseURI).href)"))
     check("the boxes take the ordinary keyboard, unchanged as typed", page.js(
         "return [...document.querySelectorAll('input')].every((i) => i.type === 'text' && !i.inputMode"
         " && i.getAttribute('autocapitalize') === 'off')"))
