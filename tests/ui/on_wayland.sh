@@ -18,7 +18,8 @@ unset DISPLAY
 export DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent QT_NO_XDG_DESKTOP_PORTAL=1
 # Qt 6.4.2's Wayland platform leaves objects that libwayland-client made
 # for it at exit, which a sanitized build reports as leaked: not the
-# program's.
+# program's. The suppression names the library, which the tests keep mapped
+# to the end for it (tests/ui/keep_libraries_loaded.cpp).
 echo 'leak:libwayland-client.so' >"$runtime/leaks"
 export LSAN_OPTIONS="suppressions=$runtime/leaks${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 # The time limit ends a compositor that outlives the run in any case.
