@@ -5,9 +5,11 @@
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QPointer>
 #include <QScreen>
 #include <QStyle>
+#include <QVersionNumber>
 #include <QWidget>
 #include <QWindow>
 
@@ -76,18 +78,22 @@ public:
             return false;
         auto* window = static_cast<QWidget*>(watched);
         if (window->isWindow() && (window->windowState() & kResized)) {
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-            // At once: asked later, Qt 6.4.2 has drawn the window at its own
-            // size in the maximized state, for which Weston 10 ends it.
-            TakeBackToNormal(*window);
-#else
-            // Qt 6.8.2 takes the new state only after this event, and drops
-            // a change asked for before: asked once it is delivered.
-            QMetaObject::invokeMethod(window, [window] { TakeBackToNormal(*window); }, Qt::QueuedConnection);
-#endif
+            if (takesStateAfterEvent_)
+                QMetaObject::invokeMethod(window, [window] { TakeBackToNormal(*window); }, Qt::QueuedConnection);
+            else
+                TakeBackToNormal(*window);
         }
         return false;
     }
+
+private:
+    // Chosen by the Qt that the program runs with, not the one it was built
+    // with: one package serves Debian 12 (Qt 6.4) and 13 (Qt 6.8).
+    // Qt 6.8.2 takes the new state only after this event, and drops a change
+    // asked for before: asked once it is delivered. Asked later, Qt 6.4.2
+    // has drawn the window at its own size in the maximized state, for which
+    // Weston 10 ends it: asked at once.
+    const bool takesStateAfterEvent_ = QLibraryInfo::version() >= QVersionNumber(6, 8);
 };
 
 }  // namespace
