@@ -10,9 +10,11 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR Trelmon)
 set(CPACK_PACKAGE_CONTACT "Trelmon <trelmon@vondrel.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "filter-capacitor calculator for rectifier power supplies")
+# Wrapped as Debian wraps descriptions, within 80 columns.
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
-    "Given the load resistance and the period of the supply voltage, Vondrel shows the smallest\n"
-    "smoothing capacitance, C = 3T/(2R), in microfarads. Its interface is in simplified Chinese.")
+    "Given the load resistance and the period of the supply voltage, Vondrel\n"
+    "shows the smallest smoothing capacitance, C = 3T/(2R), in microfarads.\n"
+    "Its interface is in simplified Chinese.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
