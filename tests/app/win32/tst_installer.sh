@@ -37,18 +37,35 @@ msiexec() {
 
 # The prefix's files, and its registry where an installer writes, less
 # Wine's own settings, which running the program changes: one line a file,
-# a key or a value.
+# a key or a value. The registry is read from the files that the Wine
+# server keeps it in, written when the server ends, with each key named as
+# reg export names it: reg export itself takes Wine a quarter of a minute.
 snapshot() {
+    wineserver --wait
     (cd "$WINEPREFIX/drive_c" && find . | sort) >"$WINEPREFIX/$1.files"
-    local hive
-    for hive in HKLM HKCU; do
-        DISPLAY= wine_tool reg export "$hive\\Software" "$WINEPREFIX/$1.$hive.reg" /y >/dev/null 2>&1
-        iconv -f UTF-16LE -t UTF-8 "$WINEPREFIX/$1.$hive.reg" | sed -e ':a' -e '/\\\r\?$/{N;ba' -e '}'
-    done | tr -d '\r' | awk '/^\[/ { wine = index($0, "[HKEY_CURRENT_USER\\Software\\Wine") == 1 } !wine' \
-        >"$WINEPREFIX/$1.registry"
+    { software_keys HKEY_LOCAL_MACHINE system.reg; software_keys HKEY_CURRENT_USER user.reg; } |
+        awk '/^\[/ { wine = index($0, "[HKEY_CURRENT_USER\\Software\\Wine") == 1 } !wine' >"$WINEPREFIX/$1.registry"
+}
+# software_keys ROOT FILE: the keys under Software in the registry file,
+# with their values, without the times at which each was written or the
+# blank lines between them.
+software_keys() {
+    awk -v root="$1" '
+        /^\[/ {
+            sub(/\] [0-9]+$/, "]")
+            gsub(/\\\\/, "\\")
+            inside = index($0, "[Software\\") == 1
+            if (inside) $0 = "[" root "\\" substr($0, 2)
+        }
+        /^#time=/ { next }
+        inside && NF' "$WINEPREFIX/$2"
 }
 
 make_wine_prefix win64 >/dev/null 2>&1 || { echo "FAIL the prefix is made"; finish; }
+# Started once more, as Windows is before anything is installed: the start
+# that makes a prefix keeps in the registry's files what later starts keep
+# only in memory, such as the list of the machine's network cards.
+DISPLAY= wine_tool cmd /c exit
 snapshot before
 
 check "msiexec /i installs" msiexec /i
@@ -88,7 +105,7 @@ snapshot removed
 # and the 32-bit programs' empty list that 64-bit Windows has.
 left=$(diff "$WINEPREFIX/before.files" "$WINEPREFIX/removed.files"
     diff "$WINEPREFIX/before.registry" "$WINEPREFIX/removed.registry")
-left=$(grep '^[<>] ' <<<"$left" | grep -v -e '^> $' -e '^> \./windows/Installer$' \
+left=$(grep '^[<>] ' <<<"$left" | grep -v -e '^> \./windows/Installer$' \
     -e '^> \[HKEY_LOCAL_MACHINE\\Software\\\(Wow6432Node\\\)\?Classes\\Installer[]\\]' \
     -e '^> \[HKEY_LOCAL_MACHINE\\Software\\\(Wow6432Node\\\)\?Microsoft\\Windows\\CurrentVersion\\Installer[]\\]' \
     -e '^> \[HKEY_LOCAL_MACHINE\\Software\\Wow6432Node\\Microsoft\\Windows\\CurrentVersion\\Uninstall\]$')
