@@ -34,7 +34,7 @@ resolve() {
     return "${PIPESTATUS[0]}"
 }
 
-for list in @test @build-windows @build-web; do
+for list in @test @build-windows @build-web @release; do
     if resolve "$list" >/dev/null 2>&1; then result "$list resolves" ok; else result "$list resolves" "apt-get refuses it"; fi
 done
 
