@@ -1,19 +1,15 @@
 // The core in WebAssembly (calculation_binding.cpp): what a press of 计算
 // shows, decided by the same PresentCalculation as on the desktop.
 
+import { RuntimeError } from "./host.js";
 import createCore from "./vondrel-core.js";
 
 // The parts of what is shown, in the binding's order.
 const kMessage = 0, kResultText = 1, kAnnouncement = 2, kErrorReport = 3;
 
-// A run-time error of the calculation, such as a zero load, with the report
-// that the user is shown.
-export class RuntimeError extends Error {
-    constructor(report) {
-        super(report);
-        this.report = report;
-    }
-}
+// What a press of 计算 reports where the core could not be loaded, as with
+// no network on a first visit.
+const kCoreUnavailable = "无法加载计算程序，请检查网络连接后重新打开本页。";
 
 // Loaded once, at the first import; a press before it is ready waits for it.
 const core = createCore();
@@ -30,7 +26,9 @@ function copyIn(module, text) {
 // Resolves to { message, resultText, announcement } as the window is to
 // show them, or rejects with a RuntimeError.
 export async function presentCalculation(loadText, periodText, unitName) {
-    const module = await core;
+    const module = await core.catch(() => {
+        throw new RuntimeError(kCoreUnavailable);
+    });
     const texts = [loadText, periodText, unitName].map((text) => copyIn(module, text));
     let presented;
     try {

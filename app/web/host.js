@@ -3,7 +3,14 @@
 // windows, ending the program, what screen readers hear, and fitting the
 // windows to a narrow screen.
 
-import { RuntimeError } from "./calculation.js";
+// A run-time error of a handler, such as the calculation's with a zero
+// load, with the report that the user is shown.
+export class RuntimeError extends Error {
+    constructor(report) {
+        super(report);
+        this.report = report;
+    }
+}
 
 const messageBox = document.getElementById("MessageBox");
 const announcement = document.getElementById("Announcement");

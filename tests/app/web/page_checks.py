@@ -87,6 +87,10 @@ class Page:
         self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
         # A page that never loads fails its check rather than the test's time.
         self.driver.set_page_load_timeout(20)
+        # What the page's Content-Security-Policy refuses, from its start.
+        self.cdp("Page.addScriptToEvaluateOnNewDocument", {"source": """
+            window.refused = [];
+            addEventListener("securitypolicyviolation", (event) => refused.push(event.violatedDirective));"""})
         self.cdp("Emulation.setDeviceMetricsOverride",
                  {"width": width, "height": height, "deviceScaleFactor": 1, "mobile": False})
         self.open()
@@ -268,20 +272,98 @@ def scenario_offline(page, source):
     check("and calculates", page.calculate("4k7", "20ms") == "6.4")
 
 
-def scenario_update(page, source):
-    """A changed page, published over the kept one, replaces it."""
-    ready = "const done = arguments[0]; navigator.serviceWorker.ready.then(() => caches.keys()).then(done)"
-    first = page.driver.execute_async_script(ready)
+def publish_new_version(page, source):
+    """Publishes a new version over the served one: its title begins "new "."""
     index = page.server.site / "index.html"
     index.write_text(index.read_text(encoding="utf-8").replace("<title>", "<title>new "), encoding="utf-8")
     files = [path for path in page.server.site.iterdir() if path.name != "service-worker.js"]
     subprocess.run([sys.executable, source / "app/web/seal-offline-files", page.server.site,
                     source / "app/web/service-worker.js", *files], check=True)
+
+
+def look_for_update(page):
+    """Has the browser look for a new version, and gives how its install
+    ended: "installed" (kept, waiting), "redundant" (refused) or "none"."""
+    return page.driver.execute_async_script("""
+        const done = arguments[0];
+        navigator.serviceWorker.getRegistration().then(async (registration) => {
+            await registration.update();
+            const worker = registration.installing ?? registration.waiting;
+            if (!worker || worker.state !== "installing") return done(worker?.state ?? "none");
+            worker.addEventListener("statechange", () => worker.state === "installing" || done(worker.state));
+        });""")
+
+
+def cache_names(page):
+    """The origin's caches, once the page's version is kept and controls it."""
+    until(lambda: page.js("return !!navigator.serviceWorker.controller"))
+    return page.driver.execute_async_script("const done = arguments[0]; caches.keys().then(done)")
+
+
+def reopen(page):
+    """Leaves the page, so that no page of its version is open, and opens it again."""
+    page.driver.get("about:blank")
+    page.open()
+    return page.driver.title
+
+
+def scenario_update(page, source):
+    """A new version, published while a page is open, waits until no page of
+    the old one is; then it takes the old one's place, and only its."""
+    old_caches = cache_names(page)
+    page.driver.execute_async_script("const done = arguments[0];"
+                                     " caches.open('another app').then((c) => c.put('kept', new Response('')).then(done))")
+    publish_new_version(page, source)
+    check("a new version is kept while a page is open", look_for_update(page) == "installed")
+    served = "const done = arguments[0]; fetch('./').then((r) => r.text()).then((text) => done(text.includes('<title>new')))"
+    check("the open page goes on with its own version's files",
+          not page.driver.execute_async_script(served) and not page.driver.title.startswith("new "))
+    check("once no page of the old version is open, the new one starts",
+          until(lambda: reopen(page).startswith("new "), seconds=30), page.driver.title)
+    names = cache_names(page)
+    check("the old version's files go, and another app's stay",
+          "another app" in names and len(names) == 2 and not set(old_caches) & set(names), names)
+
+
+def scenario_damaged_update(page, source):
+    """A version whose files do not all match the digests it was published
+    with, as halfway through a deploy, is refused: the last good one stays."""
+    cache_names(page)
+    publish_new_version(page, source)
+    core = page.server.site / "vondrel-core.wasm"
+    core.write_bytes(core.read_bytes()[:-1000])
+    check("a new version with a file not its own is refused", look_for_update(page) == "redundant")
+    page.server.stop()
+    check("with no network the last good version starts", not reopen(page).startswith("new "), page.driver.title)
+    check("and calculates", page.calculate("4k7", "20ms") == "6.4")
+
+
+def scenario_policy(page, source):
+    """The page's Content-Security-Policy is in force, and the page needs
+    nothing that it refuses: calculating, the principle window's picture,
+    the message box, the service worker."""
+    page.calculate("4k7", "20ms")
+    page.element("Form1-Command2").click()
+    until(lambda: page.js("return document.getElementById('Form2-Picture').complete ?? true"))
+    page.element("Form2-Command1").click()
+    page.calculate("", "")
+    cache_names(page)
+    check("the page does nothing that its policy refuses", page.js("return refused") == [], page.js("return refused"))
+    page.js("const script = document.createElement('script'); script.textContent = 'window.ran = true';"
+            "document.head.append(script)")
+    check("a script written into it later does not run", page.js("return window.ran") is None)
+    check("and is refused", until(lambda: page.js("return refused") == ["script-src-elem"]), page.js("return refused"))
+
+
+def scenario_core_missing(page, source):
+    """A core that cannot be loaded is said so when 计算 is pressed."""
+    page.cdp("Network.enable")
+    page.cdp("Network.setBypassServiceWorker", {"bypass": True})
+    page.cdp("Network.setBlockedURLs", {"urls": ["*vondrel-core.wasm"]})
     page.driver.refresh()
-    kept = lambda: page.driver.execute_async_script(ready)
-    check("the changed page is kept in place of the old", until(lambda: len(kept()) == 1 and kept() != first), kept())
-    reloaded = lambda: page.driver.refresh() or page.driver.title.startswith("new ")
-    check("and shows once reloaded", until(reloaded), page.driver.title)
+    until(lambda: page.js("return !!document.getElementById('Form1')"))
+    check("a press of 计算 says that the core could not be loaded",
+          page.calculate("100", "0.02") == ("无法加载计算程序，请检查网络连接后重新打开本页。", True))
 
 
 def scenario_phone(page, source):
