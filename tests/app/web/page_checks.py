@@ -344,7 +344,7 @@ def scenario_policy(page, source):
     the message box, the service worker."""
     page.calculate("4k7", "20ms")
     page.element("Form1-Command2").click()
-    until(lambda: page.js("return document.getElementById('Form2-Picture').complete ?? true"))
+    until(lambda: page.js("return document.getElementById('Form2-Picture').complete"))
     page.element("Form2-Command1").click()
     page.calculate("", "")
     cache_names(page)
