@@ -4,9 +4,6 @@
 import { RuntimeError } from "./host.js";
 import createCore from "./vondrel-core.js";
 
-// The parts of what is shown, in the binding's order.
-const kMessage = 0, kResultText = 1, kAnnouncement = 2, kErrorReport = 3;
-
 // What a press of 计算 reports where the core could not be loaded, as with
 // no network on a first visit.
 const kCoreUnavailable = "无法加载计算程序，请检查网络连接后重新打开本页。";
@@ -23,8 +20,18 @@ function copyIn(module, text) {
     return [address, text.length];
 }
 
-// Resolves to { message, resultText, announcement } as the window is to
-// show them, or rejects with a RuntimeError.
+// What the core showed last, each part by the name that the binding gives it.
+function shownParts(module) {
+    const parts = {};
+    for (let index = 0, name; (name = module._vondrel_part_name(index)); ++index) {
+        const text = module.UTF16ToString(module._vondrel_shown_part(index), 2 * module._vondrel_shown_length(index));
+        parts[module.UTF16ToString(name)] = text;
+    }
+    return parts;
+}
+
+// Resolves to the parts that the window is to show (message, resultText,
+// announcement), or rejects with a RuntimeError.
 export async function presentCalculation(loadText, periodText, unitName) {
     const module = await core.catch(() => {
         throw new RuntimeError(kCoreUnavailable);
@@ -36,8 +43,7 @@ export async function presentCalculation(loadText, periodText, unitName) {
     } finally {
         for (const [address] of texts) module._free(address);
     }
-    const part = (index) =>
-        module.UTF16ToString(module._vondrel_shown_part(index), 2 * module._vondrel_shown_length(index));
-    if (!presented) throw new RuntimeError(part(kErrorReport));
-    return { message: part(kMessage), resultText: part(kResultText), announcement: part(kAnnouncement) };
+    const shown = shownParts(module);
+    if (!presented) throw new RuntimeError(shown.errorReport);
+    return shown;
 }
