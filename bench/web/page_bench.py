@@ -10,16 +10,16 @@ cache is emptied before it, and service workers are bypassed.
 """
 
 import gzip
-import http.server
 import statistics
 import sys
 import tempfile
-import threading
 import time
 from pathlib import Path
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
+
+from local_server import serve
 
 # Run in each page before its own scripts: once the page is parsed, types
 # into its boxes and presses its button, then notes the time of the frame
@@ -44,27 +44,6 @@ PAGES = {
     "vondrel": '[[["Form1-Text1", "100"], ["Form1-Text2", "0.02"]], "Form1-Command1", "Form1-Text3"]',
     "bare": '[[["input", "300"]], "button", "output"]',
 }
-
-
-def serve(root):
-    class Handler(http.server.SimpleHTTPRequestHandler):
-        # Connections kept open, and each response sent as soon as it is
-        # written rather than held back for the last one's acknowledgement
-        # (TCP_NODELAY), as web servers do both.
-        protocol_version = "HTTP/1.1"
-        disable_nagle_algorithm = True
-
-        def __init__(self, *args, **kwargs):
-            super().__init__(*args, directory=root, **kwargs)
-
-        def log_message(self, *args):
-            pass
-
-    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler)
-    # A navigation away drops the connections that the last page kept open.
-    server.handle_error = lambda request, address: None
-    threading.Thread(target=server.serve_forever, daemon=True).start()
-    return f"http://127.0.0.1:{server.server_port}/"
 
 
 def browser(profile):

@@ -74,7 +74,7 @@ def compare_with_linux_program(page, program, check, until):
         return
     left, top, width, height = page.js("const r = document.querySelector('#Form1 .client').getBoundingClientRect();"
                                        "return [r.x, r.y, r.width, r.height]")
-    screenshot = Image.open(io.BytesIO(page.driver.get_screenshot_as_png())).convert("RGB")
+    screenshot = Image.open(io.BytesIO(page.browser.screenshot_png())).convert("RGB")
     web = screenshot.crop((left, top, left + width, top + height))
     check("both client areas have the design's size", web.size == linux.size, (web.size, linux.size))
     if web.size != linux.size:
