@@ -16,13 +16,11 @@ import sys
 import tempfile
 from pathlib import Path
 
+from chromium_flags import CHROMIUM_FLAGS
 from local_server import serve
 
 CATEGORIES = ["performance", "accessibility", "best-practices", "seo"]
 TIMINGS = ["largest-contentful-paint", "speed-index", "total-blocking-time"]
-# Chromium's own network services stay off: this machine's network refuses them.
-CHROMIUM_FLAGS = "--headless=new --no-sandbox --disable-gpu --no-first-run --disable-background-networking " \
-                 "--disable-component-update --disable-sync"
 
 
 def main(page_dir, lighthouse, *options):
@@ -34,7 +32,7 @@ def main(page_dir, lighthouse, *options):
     with tempfile.TemporaryDirectory() as scratch:
         report_path = Path(scratch) / "report.json"
         subprocess.run([lighthouse, url, "--quiet", "--output=json", f"--output-path={report_path}",
-                        f"--chrome-flags={CHROMIUM_FLAGS} --user-data-dir={scratch}/profile"],
+                        f"--chrome-flags={' '.join(CHROMIUM_FLAGS)} --user-data-dir={scratch}/profile"],
                        env=dict(os.environ, CHROME_PATH="/usr/bin/chromium"), check=True, timeout=240)
         report = json.loads(report_path.read_text(encoding="utf-8"))
     scores = {name: round(100 * report["categories"][name]["score"]) for name in CATEGORIES}

@@ -19,6 +19,7 @@ from pathlib import Path
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 
+from chromium_flags import CHROMIUM_FLAGS
 from local_server import serve
 
 # Run in each page before its own scripts: once the page is parsed, types
@@ -49,9 +50,7 @@ PAGES = {
 def browser(profile):
     options = webdriver.ChromeOptions()
     options.binary_location = "/usr/bin/chromium"
-    for flag in ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
-                 "--disable-background-networking", "--disable-component-update", "--disable-sync",
-                 f"--user-data-dir={profile}"]:
+    for flag in CHROMIUM_FLAGS + [f"--user-data-dir={profile}"]:
         options.add_argument(flag)
     driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
     driver.execute_cdp_cmd("Network.enable", {})
